@@ -1,0 +1,91 @@
+// Time of one decode, per year: a typical plate that decodes, the same plate
+// failing at its last test (the unit number, after every table has been
+// searched), and a worst case whose codes are all the last rows of their
+// tables.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <string>
+
+#include "decoder/year_decoder.h"
+
+namespace {
+
+using tarnwick::ModelYear;
+
+struct Plate {
+    std::string warranty, body, color, trim, date, dso, axle, trans;
+    tarnwick::PlateFields Fields() const { return {warranty, body, color, trim, date, dso, axle, trans}; }
+};
+
+const std::array<Plate, 7> kTypicalPlates = {{
+    {"5F07K100001", "65A", "A", "42", "12C", "11", "1", "1"},
+    {"5R09A200000", "63A", "M", "F5", "28K", "71", "8", "5"},
+    {"6F07C100001", "65A", "M", "26", "15K", "22", "8", "1"},
+    {"7F01C100001", "65A", "M", "2A", "15K", "22", "1", "W"},
+    {"8F02J100001", "63A", "X", "6A", "15K", "33", "8", "V"},
+    {"9F02M100001", "63A", "T", "3A", "15K", "33", "R", "W"},
+    {"0F05G100001", "63A", "U", "3A", "", "33", "V", "5"},
+}};
+
+const std::array<Plate, 7> kLastRowPlates = {{
+    {"5F07K100001", "65A", "8", "89", "31Z", "99", "I", "6"},
+    {"5R09K200000", "63A", "8", "F9", "28K", "99", "I", "6"},
+    {"6F07K100001", "65C", "*", "F9", "15K", "99", "L", "6"},
+    {"7F02S100001", "63C", "*", "7V", "15K", "99", "E", "W"},
+    {"8F03P100001", "76D", "6", "7V", "15K", "99", "H", "W"},
+    {"9F03Z100001", "76E", "6", "9Y", "15K", "99", "W", "Y"},
+    {"0F03Z100001", "76E", "6", "VF", "", "99", "X", "Y"},
+}};
+
+Plate FailingPlate(const Plate& valid) {
+    Plate plate = valid;
+    plate.warranty.back() = 'X';
+    return plate;
+}
+
+template <const std::array<Plate, 7>& plates>
+void BM_DecodeValid(benchmark::State& state) {
+    const auto year = static_cast<ModelYear>(state.range(0));
+    const Plate& plate = plates[static_cast<std::size_t>(state.range(0))];
+    const tarnwick::PlateFields fields = plate.Fields();
+    if (!tarnwick::DecodePlate(year, fields, false).ok()) state.SkipWithError("plate does not decode");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tarnwick::DecodePlate(year, fields, false));
+    }
+}
+
+template <const std::array<Plate, 7>& plates>
+void BM_DecodeFailing(benchmark::State& state) {
+    const auto year = static_cast<ModelYear>(state.range(0));
+    const Plate plate = FailingPlate(plates[static_cast<std::size_t>(state.range(0))]);
+    const tarnwick::PlateFields fields = plate.Fields();
+    if (tarnwick::DecodePlate(year, fields, false).ok()) state.SkipWithError("plate decodes");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tarnwick::DecodePlate(year, fields, false));
+    }
+}
+
+// The failing decode with its message lines composed, as the window and the
+// command-line tool use it.
+void BM_DecodeFailingWithMessage(benchmark::State& state) {
+    const auto year = static_cast<ModelYear>(state.range(0));
+    const Plate plate = FailingPlate(kTypicalPlates[static_cast<std::size_t>(state.range(0))]);
+    const tarnwick::PlateFields fields = plate.Fields();
+    for (auto _ : state) {
+        const tarnwick::DecodeOutcome outcome = tarnwick::DecodePlate(year, fields, false);
+        benchmark::DoNotOptimize(outcome.error()->Lines());
+    }
+}
+
+void AllYears(benchmark::internal::Benchmark* bench) { bench->ArgName("year")->DenseRange(0, 6); }
+
+}  // namespace
+
+BENCHMARK(BM_DecodeValid<kTypicalPlates>)->Name("BM_DecodeTypical")->Apply(AllYears);
+BENCHMARK(BM_DecodeFailing<kTypicalPlates>)->Name("BM_DecodeTypicalFailing")->Apply(AllYears);
+BENCHMARK(BM_DecodeValid<kLastRowPlates>)->Name("BM_DecodeLastRows")->Apply(AllYears);
+BENCHMARK(BM_DecodeFailing<kLastRowPlates>)->Name("BM_DecodeLastRowsFailing")->Apply(AllYears);
+BENCHMARK(BM_DecodeFailingWithMessage)->Apply(AllYears);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,46 @@
+// The first bad code found by a decode: which test failed, and so the
+// message the user is shown and the field that gets the focus.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "decoder/model_year.h"
+#include "decoder/plate_fields.h"
+
+namespace tarnwick {
+
+// The tests of a decode, in the order they run.
+enum class DecodeStep : std::uint8_t {
+    YearDigit,
+    BodySerial,     // warranty number read alone: the serial must be known
+    BodyAgreement,  // door plate read: body code and serial must agree
+    Engine,
+    ExteriorPaint,
+    InteriorTrim,
+    InteriorType,
+    AssemblyPlant,
+    Transmission,
+    RearAxle,
+    Dso,
+    DateCode,
+    UnitNumber,
+};
+
+struct InputError {
+    DecodeStep step;
+    ModelYear year;
+
+    Field Focus() const;
+
+    // One to three lines, the summary line first.
+    std::vector<std::string> Lines() const;
+
+    // The lines joined by CR LF, as the message box shows them.
+    std::string Message() const;
+
+    friend bool operator==(const InputError&, const InputError&) = default;
+};
+
+}  // namespace tarnwick
