@@ -7,12 +7,7 @@ namespace tarnwick::tables::y1966 {
 
 inline constexpr std::string_view kYearDigit = "6";
 
-inline constexpr BodyPair kBodies[] = {
-    {"63", "09", "2+2 Fastback"},
-    {"65", "07", "Coupe"},
-    {"76", "08", "Convertible"},
-};
-inline constexpr std::string_view kWarrantyOnlySerialOrder[] = {"07", "08", "09"};
+// The body styles, their serials and their order are those of 1965.
 
 inline constexpr CodeRow kEngines[] = {
     {"T", "200 6-Cylinder"},
@@ -87,7 +82,6 @@ inline constexpr CodeRow kAxles[] = {
     {"L", "2.83:1 (Equa-Lock)"},
 };
 
-static_assert(HasUniqueSerials(kBodies) && IsSerialOrderOf(kWarrantyOnlySerialOrder, kBodies));
 static_assert(std::size(kEngines) == 4 && IsValidTable(kEngines));
 static_assert(std::size(kPaints) == 18 && IsValidTable(kPaints));
 static_assert(std::size(kTrims) == 34 && IsValidTable(kTrims));

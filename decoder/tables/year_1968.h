@@ -7,12 +7,7 @@ namespace tarnwick::tables::y1968 {
 
 inline constexpr std::string_view kYearDigit = "8";
 
-inline constexpr BodyPair kBodies[] = {
-    {"63", "02", "2+2 Fastback"},
-    {"65", "01", "Coupe"},
-    {"76", "03", "Convertible"},
-};
-inline constexpr std::string_view kWarrantyOnlySerialOrder[] = {"01", "03", "02"};
+// The body styles, their serials and their order are those of 1967.
 
 inline constexpr CodeRow kEngines[] = {
     {"T", "200 6-Cylinder"}, {"C", "289 2V"}, {"J", "302 4V"}, {"Y", "390 2V"},
@@ -84,7 +79,6 @@ inline constexpr CodeRow kAxles[] = {
     {"H", "3.50:1 (Equa-Lock)"},
 };
 
-static_assert(HasUniqueSerials(kBodies) && IsSerialOrderOf(kWarrantyOnlySerialOrder, kBodies));
 static_assert(std::size(kEngines) == 7 && IsValidTable(kEngines));
 static_assert(std::size(kPaints) == 16 && IsValidTable(kPaints));
 static_assert(std::size(kTrims) == 31 && IsValidTable(kTrims));
