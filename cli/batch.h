@@ -1,0 +1,24 @@
+// The batch command: a CSV file of plates in, one CSV row or json line out
+// per data row, in input order, streamed.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+namespace tarnwick::cli {
+
+enum class BatchFormat : std::uint8_t { Csv, Jsonl };
+
+struct BatchOptions {
+    std::string input;   // a path, or "-" for standard input
+    std::string output;  // a path; empty or "-" for standard output
+    BatchFormat format = BatchFormat::Csv;
+};
+
+// 0 when every row decoded, 1 when at least one failed, 2 when the input
+// cannot be read, its header lacks a column, or the output cannot be written.
+// Messages about the run as a whole go to errors.
+int RunBatch(const BatchOptions& options, std::ostream& errors);
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,23 @@
+// The --codes listing: the valid codes of one year and what they mean, for a
+// user whose code was rejected or who looks for the code of a known colour.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "cli/file_io.h"
+#include "decoder/model_year.h"
+
+namespace tarnwick::cli {
+
+// The table names --codes takes, in the order the full listing shows them.
+inline constexpr std::array<std::string_view, 10> kCodeTableNames = {
+    "plant", "body", "engine", "paint", "trim", "interior", "trans", "axle", "dso", "month",
+};
+
+// One table by name, or every table when none is named; false for a name
+// that is not in kCodeTableNames.
+bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string_view> table);
+
+}  // namespace tarnwick::cli

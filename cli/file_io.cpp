@@ -1,0 +1,138 @@
+#include "cli/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+
+namespace tarnwick::cli {
+namespace {
+
+std::string Describe(const std::string& name, const char* what, int error_number) {
+    return name + ": " + what + ": " + std::strerror(error_number);
+}
+
+}  // namespace
+
+FdSource::FdSource(const std::string& path) : name_(path == "-" ? "standard input" : path) {
+    if (path == "-") {
+        fd_ = STDIN_FILENO;
+        return;
+    }
+    do {
+        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    } while (fd_ < 0 && errno == EINTR);
+    if (fd_ < 0) {
+        error_ = Describe(name_, "cannot open", errno);
+        return;
+    }
+    owned_ = true;
+    struct stat info {};
+    if (::fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
+        error_ = Describe(name_, "cannot read", EISDIR);
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+FdSource::~FdSource() {
+    if (owned_) ::close(fd_);
+}
+
+long FdSource::Read(char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, size);
+        if (got >= 0) return static_cast<long>(got);
+        if (errno == EINTR) continue;
+        error_ = Describe(name_, "read error", errno);
+        return -1;
+    }
+}
+
+OutputSink::OutputSink(const std::string& path)
+    : name_(path.empty() || path == "-" ? "standard output" : path), buffer_(kBufferSize) {
+    if (path.empty() || path == "-") {
+        fd_ = STDOUT_FILENO;
+        return;
+    }
+    do {
+        fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    } while (fd_ < 0 && errno == EINTR);
+    if (fd_ < 0) {
+        error_ = Describe(name_, "cannot open for writing", errno);
+        return;
+    }
+    owned_ = true;
+}
+
+OutputSink::~OutputSink() {
+    if (owned_) ::close(fd_);
+}
+
+void OutputSink::AppendNumber(std::uint64_t value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+void OutputSink::AppendSlow(std::string_view text) {
+    while (!text.empty()) {
+        if (used_ == buffer_.size()) Flush();
+        const std::size_t n = std::min(text.size(), buffer_.size() - used_);
+        text.copy(buffer_.data() + used_, n);
+        used_ += n;
+        text.remove_prefix(n);
+    }
+}
+
+void OutputSink::Flush() {
+    std::size_t done = 0;
+    while (done < used_ && !failed() && fd_ >= 0) {
+        const ssize_t wrote = ::write(fd_, buffer_.data() + done, used_ - done);
+        if (wrote < 0) {
+            if (errno == EINTR) continue;
+            Fail("write error", errno);
+        } else {
+            done += static_cast<std::size_t>(wrote);
+        }
+    }
+    used_ = 0;  // after a failure the rest is dropped: the run ends in error anyway
+}
+
+void OutputSink::Close() {
+    Flush();
+    if (!owned_) return;
+    owned_ = false;
+    if (::close(fd_) != 0 && !failed()) Fail("write error", errno);
+    fd_ = -1;
+}
+
+void OutputSink::Fail(const char* what, int error_number) {
+    if (error_.empty()) error_ = Describe(name_, what, error_number);
+}
+
+namespace {
+
+// Pipes and terminals are shared by design; only a regular file is at risk.
+bool SameRegularFile(const struct stat& a, const struct stat& b) {
+    return S_ISREG(a.st_mode) && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace
+
+bool SameFile(int fd_a, int fd_b) {
+    struct stat a {};
+    struct stat b {};
+    return ::fstat(fd_a, &a) == 0 && ::fstat(fd_b, &b) == 0 && SameRegularFile(a, b);
+}
+
+bool SameFile(int fd, const std::string& path) {
+    struct stat a {};
+    struct stat b {};
+    return ::fstat(fd, &a) == 0 && ::stat(path.c_str(), &b) == 0 && SameRegularFile(a, b);
+}
+
+}  // namespace tarnwick::cli

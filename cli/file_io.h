@@ -1,0 +1,103 @@
+// Reading and writing whole streams through large buffers, with every error
+// kept so that a failed read or write can never pass as success.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarnwick::cli {
+
+// Where the CSV reader gets its bytes; tests feed it from memory.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+
+    // Up to size bytes into buffer; 0 at the end of input, -1 on error.
+    virtual long Read(char* buffer, std::size_t size) = 0;
+
+    // What went wrong after Read returned -1.
+    virtual std::string ErrorText() const = 0;
+};
+
+// A file descriptor: a named file or standard input ("-").
+class FdSource : public ByteSource {
+public:
+    // Opens the file; check ok() before reading.
+    explicit FdSource(const std::string& path);
+    ~FdSource() override;
+    FdSource(const FdSource&) = delete;
+    FdSource& operator=(const FdSource&) = delete;
+
+    bool ok() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    long Read(char* buffer, std::size_t size) override;
+    std::string ErrorText() const override { return error_; }
+
+private:
+    int fd_ = -1;
+    bool owned_ = false;
+    std::string name_;
+    std::string error_;
+};
+
+// Buffered output to a file descriptor. After the first failed write it
+// drops everything else and remembers why, so callers test failed() once
+// per record and once after Close().
+class OutputSink {
+public:
+    static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+
+    // Standard output, or a file created or truncated at path.
+    explicit OutputSink(const std::string& path);
+    ~OutputSink();
+    OutputSink(const OutputSink&) = delete;
+    OutputSink& operator=(const OutputSink&) = delete;
+
+    bool ok() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    bool failed() const { return !error_.empty(); }
+    const std::string& ErrorText() const { return error_; }
+
+    void Append(std::string_view text) {
+        if (text.size() > buffer_.size() - used_) {
+            AppendSlow(text);
+            return;
+        }
+        text.copy(buffer_.data() + used_, text.size());
+        used_ += text.size();
+    }
+    void Append(char c) {
+        if (used_ == buffer_.size()) Flush();
+        buffer_[used_++] = c;
+    }
+    void AppendNumber(std::uint64_t value);
+
+    // Writes out what is buffered; the file stays open.
+    void Flush();
+
+    // Flushes and closes a named file (standard output is only flushed);
+    // reports a failure of either.
+    void Close();
+
+private:
+    void AppendSlow(std::string_view text);
+    void Fail(const char* what, int error_number);
+
+    int fd_ = -1;
+    bool owned_ = false;
+    std::string name_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+    std::string error_;
+};
+
+// Whether an open descriptor and another one, or a path not yet opened, are
+// the same regular file, so that writing one would destroy it while it is
+// read. Checked before the output is opened, since opening truncates.
+bool SameFile(int fd_a, int fd_b);
+bool SameFile(int fd, const std::string& path);
+
+}  // namespace tarnwick::cli

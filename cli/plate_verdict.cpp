@@ -1,0 +1,180 @@
+#include "cli/plate_verdict.h"
+
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
+#include "cli/upper_case.h"
+#include "decoder/utf8_text.h"
+
+namespace tarnwick::cli {
+namespace {
+
+constexpr std::array<std::string_view, kAllFields.size()> kFieldNames = {
+    "warranty", "body", "color", "trim", "date", "dso", "axle", "trans",
+};
+
+constexpr std::array<std::string_view, kResultCount> kResultKeys = {
+    "year",         "body_style",      "exterior_color",        "interior_color", "interior_type", "engine",
+    "transmission", "rear_axle_ratio", "district_sales_office", "assembly_plant", "assembly_date", "unit_number",
+};
+
+constexpr std::string_view kUnknownYear =
+    "Unknown model year: use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970.";
+constexpr std::string_view kBadFlag = "warranty_only must be 1 or 0, true or false, yes or no, or empty.";
+
+constexpr std::size_t kStepCount = static_cast<std::size_t>(DecodeStep::UnitNumber) + 1;
+
+// The decoder composes its message lines anew on every call; a batch shows
+// the same few thousand times, so they are composed once.
+const std::vector<std::string>& CachedLines(const InputError& error) {
+    using Table = std::array<std::array<std::vector<std::string>, kStepCount>, kAllModelYears.size()>;
+    static const Table table = [] {
+        Table lines;
+        for (ModelYear year : kAllModelYears) {
+            for (std::size_t step = 0; step < kStepCount; ++step) {
+                lines[static_cast<std::size_t>(year)][step] = InputError{static_cast<DecodeStep>(step), year}.Lines();
+            }
+        }
+        return lines;
+    }();
+    return table[static_cast<std::size_t>(error.year)][static_cast<std::size_t>(error.step)];
+}
+
+bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
+    if (text.size() != lower.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
+        if (c != lower[i]) return false;
+    }
+    return true;
+}
+
+void AppendNumber(std::string& out, std::size_t value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
+}
+
+}  // namespace
+
+std::string_view ErrorKindName(ErrorKind kind) {
+    switch (kind) {
+        case ErrorKind::Incomplete:
+            return "incomplete";
+        case ErrorKind::Invalid:
+            return "invalid";
+        case ErrorKind::Input:
+            break;
+    }
+    return "input";
+}
+
+std::string_view FieldName(Field field) { return kFieldNames[static_cast<std::size_t>(field)]; }
+
+std::string_view ResultKey(ResultItem item) { return kResultKeys[static_cast<std::size_t>(item)]; }
+
+std::size_t ToolMaxLength(Field field) {
+    return FieldMaxLength(field, field == Field::Date ? ModelYear::Y1970 : ModelYear::Y1965);
+}
+
+std::optional<bool> ParseWarrantyOnlyFlag(std::string_view text) {
+    if (text.empty() || text == "0" || EqualsIgnoringCase(text, "false") || EqualsIgnoringCase(text, "no"))
+        return false;
+    if (text == "1" || EqualsIgnoringCase(text, "true") || EqualsIgnoringCase(text, "yes")) return true;
+    return std::nullopt;
+}
+
+void Verdict::SetResults(const DecodeResults& results) {
+    ok_ = true;
+    results_ = results;
+    field_.reset();
+    line_count_ = 0;
+}
+
+void Verdict::SetError(ErrorKind kind, std::optional<Field> field, std::string_view line) {
+    ok_ = false;
+    kind_ = kind;
+    field_ = field;
+    lines_[0] = line;
+    line_count_ = 1;
+}
+
+void Verdict::SetInputError(const InputError& error) {
+    ok_ = false;
+    kind_ = ErrorKind::Invalid;
+    field_ = error.Focus();
+    const std::vector<std::string>& lines = CachedLines(error);
+    line_count_ = std::min(lines.size(), lines_.size());
+    for (std::size_t i = 0; i < line_count_; ++i)
+        lines_[i] = lines[i];
+}
+
+std::string& Verdict::StartComposedError(std::optional<Field> field) {
+    ok_ = false;
+    kind_ = ErrorKind::Input;
+    field_ = field;
+    composed_.clear();
+    lines_[0] = {};
+    line_count_ = 1;
+    return composed_;
+}
+
+PlateJudge::PlateJudge() { upper_.reserve(256); }
+
+void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
+    const std::optional<ModelYear> year = ParseModelYear(request.year);
+    if (!year) {
+        verdict.SetError(ErrorKind::Input, std::nullopt, kUnknownYear);
+        return;
+    }
+    if (!request.warranty_only) {
+        verdict.SetError(ErrorKind::Input, std::nullopt, kBadFlag);
+        return;
+    }
+    const bool warranty_only = *request.warranty_only;
+    const auto is_read = [warranty_only](Field field) { return !(warranty_only && IsDataPlateField(field)); };
+
+    for (Field field : kAllFields) {
+        if (!is_read(field)) continue;
+        const std::size_t length = utf8::CountChars(request.fields[field]);
+        if (length > ToolMaxLength(field)) {
+            std::string& message = verdict.StartComposedError(field);
+            message += "The ";
+            message += FieldName(field);
+            message += " field holds ";
+            AppendNumber(message, length);
+            message += " characters; it takes at most ";
+            AppendNumber(message, ToolMaxLength(field));
+            message += '.';
+            verdict.SetError(ErrorKind::Input, field, message);
+            return;
+        }
+    }
+
+    // Upper-cased into one buffer first, viewed once it stops growing.
+    std::array<std::size_t, kAllFields.size() + 1> bounds{};
+    upper_.clear();
+    for (Field field : kAllFields) {
+        if (is_read(field)) AppendUpperCase(request.fields[field], upper_);
+        bounds[static_cast<std::size_t>(field) + 1] = upper_.size();
+    }
+    PlateFields fields;
+    for (Field field : kAllFields) {
+        const std::size_t i = static_cast<std::size_t>(field);
+        fields[field] = std::string_view(upper_).substr(bounds[i], bounds[i + 1] - bounds[i]);
+    }
+
+    if (const std::optional<MissingField> missing = CheckSpaces(*year, fields, warranty_only)) {
+        verdict.SetError(ErrorKind::Incomplete, missing->field, missing->message);
+        return;
+    }
+    const DecodeOutcome outcome = DecodePlate(*year, fields, warranty_only);
+    if (const DecodeResults* results = outcome.results()) {
+        verdict.SetResults(*results);
+    } else {
+        verdict.SetInputError(*outcome.error());
+    }
+}
+
+}  // namespace tarnwick::cli

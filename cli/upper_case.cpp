@@ -1,0 +1,76 @@
+#include "cli/upper_case.h"
+
+#include <locale.h>
+#include <wctype.h>
+
+#include <cstdint>
+
+#include "decoder/utf8_text.h"
+
+namespace tarnwick::cli {
+namespace {
+
+// Its own locale object rather than the process locale, so nothing else in
+// the tool (number output, messages) changes with it.
+locale_t Utf8Locale() {
+    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+char32_t DecodeChar(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    char32_t value = bytes.size() == 2 ? (lead & 0x1Fu) : bytes.size() == 3 ? (lead & 0x0Fu) : (lead & 0x07u);
+    for (std::size_t i = 1; i < bytes.size(); ++i)
+        value = (value << 6) | (static_cast<unsigned char>(bytes[i]) & 0x3Fu);
+    return value;
+}
+
+void AppendChar(char32_t c, std::string& out) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+bool IsScalarValue(std::uint32_t c) { return c < 0x110000 && (c < 0xD800 || c > 0xDFFF); }
+
+}  // namespace
+
+void AppendUpperCase(std::string_view text, std::string& out) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (static_cast<unsigned char>(c) < 0x80) {
+            out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            ++pos;
+            continue;
+        }
+        const std::size_t length = utf8::CharLength(text, pos);
+        const std::string_view bytes = text.substr(pos, length);
+        pos += length;
+        const locale_t locale = Utf8Locale();
+        if (length == 1 || locale == static_cast<locale_t>(nullptr)) {
+            out += bytes;
+            continue;
+        }
+        const auto upper = static_cast<std::uint32_t>(towupper_l(static_cast<wint_t>(DecodeChar(bytes)), locale));
+        if (IsScalarValue(upper)) {
+            AppendChar(static_cast<char32_t>(upper), out);
+        } else {
+            out += bytes;
+        }
+    }
+}
+
+}  // namespace tarnwick::cli

@@ -1,0 +1,15 @@
+// Upper-casing of field texts character by character, as typing into the
+// window does: each UTF-8 character is replaced by its upper-case form;
+// bytes that are not well-formed UTF-8 pass through unchanged.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarnwick::cli {
+
+// Appends the upper-cased text to out. Letters beyond ASCII follow the
+// C.UTF-8 locale's case mapping; without that locale only ASCII changes.
+void AppendUpperCase(std::string_view text, std::string& out);
+
+}  // namespace tarnwick::cli
