@@ -1,0 +1,207 @@
+// The splash: what it shows, and that the timer, a typed character or a click
+// on the bare frame close it and open the main window exactly once.
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+
+#include "modal_helpers.h"
+#include "ui/aux/aux_fonts.h"
+#include "ui/aux/aux_windows.h"
+#include "ui/aux/frm_splash.h"
+
+using tarnwick::frmSplash;
+
+class tst_frmSplash : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { tarnwick::InstallFontSubstitutes(); }
+    void init();
+    void cleanup();
+
+    void labelsShowTheirWholeText_data();
+    void labelsShowTheirWholeText();
+    void timerOpensTheMainWindow();
+    void characterKeyOpensTheMainWindowOnce_data();
+    void characterKeyOpensTheMainWindowOnce();
+    void keysWithoutCharacterAreIgnored_data();
+    void keysWithoutCharacterAreIgnored();
+    void clickClosesOnlyOnTheBareFrame_data();
+    void clickClosesOnlyOnTheBareFrame();
+    void burstOfEventsOpensOnce();
+
+private:
+    // Shows the splash through the start-up entry point and waits until it is
+    // active; its timer is stopped unless a test wants it.
+    void ShowSplash(bool keepTimer = false);
+    QTimer* Timer() const { return splash_->findChild<QTimer*>(QStringLiteral("Timer1")); }
+    QWidget* Frame() const { return splash_->findChild<QWidget*>(QStringLiteral("Frame1")); }
+
+    QPointer<frmSplash> splash_;
+    int opened_ = 0;
+};
+
+void tst_frmSplash::init() { opened_ = 0; }
+
+void tst_frmSplash::cleanup() {
+    if (splash_) {
+        splash_->close();
+    }
+    QTRY_VERIFY(splash_.isNull());
+    QVERIFY(tarnwick::test::NoWindowLeft());
+}
+
+void tst_frmSplash::ShowSplash(bool keepTimer) {
+    splash_ = tarnwick::ShowSplashThen([this] { ++opened_; });
+    QVERIFY(QTest::qWaitForWindowActive(splash_));
+    QCOMPARE(Timer()->interval(), 4000);
+    QVERIFY(Timer()->isActive());
+    if (!keepTimer) {
+        Timer()->stop();
+    }
+}
+
+void tst_frmSplash::labelsShowTheirWholeText_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("pointSize");
+
+    QTest::newRow("product name") << "lblProductName"
+                                  << "1965-1970" << 32.25;
+    QTest::newRow("make") << "Label1"
+                          << "Tarnwick" << 27.75;
+    QTest::newRow("program") << "Label2"
+                             << "Decoder" << 27.75;
+    QTest::newRow("platform") << "lblPlatform"
+                              << "Windows 95/98/2000/ME/NT4" << 15.75;
+    QTest::newRow("fixed version, not the program's") << "lblVersion"
+                                                      << "Version: 1.0.1" << 12.0;
+}
+
+void tst_frmSplash::labelsShowTheirWholeText() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(qreal, pointSize);
+    ShowSplash();
+
+    auto* label = Frame()->findChild<QLabel*>(name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), text);
+    QCOMPARE(label->font().pointSizeF(), pointSize);
+    QVERIFY(label->font().bold());
+    QVERIFY2(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height(),
+             "text cut off by its label");
+    QVERIFY2(Frame()->contentsRect().contains(label->geometry()), "label runs over the frame's edge");
+}
+
+void tst_frmSplash::timerOpensTheMainWindow() {
+    ShowSplash(true);
+    QVERIFY(Timer()->isSingleShot());
+    QCOMPARE(opened_, 0);
+
+    Timer()->start(20);  // the 4000 ms are checked above; no need to sit them out
+    QTRY_COMPARE(opened_, 1);
+    QTRY_VERIFY(splash_.isNull());
+    QTest::qWait(50);
+    QCOMPARE(opened_, 1);
+}
+
+void tst_frmSplash::characterKeyOpensTheMainWindowOnce_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("letter") << int(Qt::Key_A);
+    QTest::newRow("digit") << int(Qt::Key_7);
+    QTest::newRow("space") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace);
+}
+
+void tst_frmSplash::characterKeyOpensTheMainWindowOnce() {
+    QFETCH(int, key);
+    ShowSplash(true);
+    Timer()->start(30);
+
+    // Typed at the window, as the user would, not handed to the widget.
+    QTest::keyClick(splash_->windowHandle(), Qt::Key(key));
+    QTRY_COMPARE(opened_, 1);
+    QVERIFY(splash_.isNull() || !splash_->isVisible());
+
+    QTest::qWait(100);  // well past the timer
+    QCOMPARE(opened_, 1);
+}
+
+void tst_frmSplash::keysWithoutCharacterAreIgnored_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("left arrow") << int(Qt::Key_Left);
+    QTest::newRow("down arrow") << int(Qt::Key_Down);
+    QTest::newRow("F1") << int(Qt::Key_F1);
+    QTest::newRow("Shift alone") << int(Qt::Key_Shift);
+}
+
+void tst_frmSplash::keysWithoutCharacterAreIgnored() {
+    QFETCH(int, key);
+    ShowSplash(true);
+
+    QTest::keyClick(splash_->windowHandle(), Qt::Key(key));
+    QTest::qWait(20);
+    QVERIFY(splash_ && splash_->isVisible());
+    QVERIFY(Timer()->isActive());
+    QCOMPARE(opened_, 0);
+}
+
+void tst_frmSplash::clickClosesOnlyOnTheBareFrame_data() {
+    QTest::addColumn<QString>("target");  // object name, or "frmSplash" for the window itself
+    QTest::addColumn<QPoint>("spot");     // in the target; a null point means its centre
+    QTest::addColumn<bool>("closes");
+
+    QTest::newRow("frame above the photograph") << "Frame1" << QPoint(236, 6) << true;
+    QTest::newRow("frame below the photograph") << "Frame1" << QPoint(236, 266) << true;
+    QTest::newRow("frame left of the photograph") << "Frame1" << QPoint(2, 135) << true;
+    QTest::newRow("photograph") << "Image1" << QPoint() << false;
+    QTest::newRow("emblem") << "imgLogo" << QPoint() << false;
+    QTest::newRow("make label") << "Label1" << QPoint() << false;
+    QTest::newRow("version label") << "lblVersion" << QPoint() << false;
+    QTest::newRow("margin outside the frame") << "frmSplash" << QPoint(3, 2) << false;
+}
+
+void tst_frmSplash::clickClosesOnlyOnTheBareFrame() {
+    QFETCH(QString, target);
+    QFETCH(QPoint, spot);
+    QFETCH(bool, closes);
+    ShowSplash();
+
+    QWidget* widget = target == QLatin1String("frmSplash") ? splash_.data() : splash_->findChild<QWidget*>(target);
+    QVERIFY(widget);
+    if (spot.isNull()) {
+        spot = widget->rect().center();
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, {}, spot);
+    QTest::qWait(20);
+    QCOMPARE(opened_, closes ? 1 : 0);
+    QCOMPARE(splash_.isNull() || !splash_->isVisible(), closes);
+}
+
+void tst_frmSplash::burstOfEventsOpensOnce() {
+    ShowSplash(true);
+    Timer()->start(1);
+
+    // Everything that could close the card, queued before any of it is handled.
+    for (const char letter : {'a', 'b', ' '}) {
+        QCoreApplication::postEvent(
+            splash_, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(QLatin1Char(letter))));
+    }
+    const QPointF bare(236, 6);
+    const QPointF global = Frame()->mapToGlobal(bare);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QCoreApplication::postEvent(
+            Frame(), new QMouseEvent(type, bare, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    }
+    QCoreApplication::postEvent(splash_, new QCloseEvent);
+    QTRY_VERIFY(splash_.isNull());
+    QTest::qWait(50);
+    QCOMPARE(opened_, 1);
+}
+
+QTEST_MAIN(tst_frmSplash)
+#include "tst_frm_splash.moc"

@@ -1,0 +1,65 @@
+// Renders the SVG artwork into pixmaps.
+#include "ui/aux/artwork.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cstdint>
+
+namespace tarnwick {
+
+namespace {
+
+QImage Render(const QString& resource, QSize size, qreal devicePixelRatio) {
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    painter.end();
+    image.setDevicePixelRatio(devicePixelRatio);
+    return image;
+}
+
+// Brightens or darkens each pixel by a small amount from a fixed sequence,
+// so that the picture has the same grain at every start.
+void AddGrain(QImage& image) {
+    std::uint32_t state = 0x2545F491u;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            const int delta = static_cast<int>(state % 13) - 6;
+            const QRgb pixel = line[x];
+            const int alpha = qAlpha(pixel);
+            auto shift = [&](int channel) { return qBound(0, channel + delta, alpha); };
+            line[x] = qRgba(shift(qRed(pixel)), shift(qGreen(pixel)), shift(qBlue(pixel)), alpha);
+        }
+    }
+}
+
+}  // namespace
+
+QPixmap EmblemPixmap(QSize size, qreal devicePixelRatio) {
+    return QPixmap::fromImage(Render(QStringLiteral(":/tarnwick/emblem.svg"), size, devicePixelRatio));
+}
+
+QPixmap BackdropPixmap(QSize size, qreal devicePixelRatio) {
+    QImage image = Render(QStringLiteral(":/tarnwick/backdrop.svg"), size, devicePixelRatio);
+    AddGrain(image);
+    return QPixmap::fromImage(image);
+}
+
+QIcon AppIcon() {
+    QIcon icon;
+    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(
+            QPixmap::fromImage(Render(QStringLiteral(":/tarnwick/tarnwick-decoder.svg"), {side, side}, 1.0)));
+    }
+    return icon;
+}
+
+}  // namespace tarnwick

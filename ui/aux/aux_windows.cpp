@@ -1,0 +1,54 @@
+// Entry points to the splash, About and help windows.
+#include "ui/aux/aux_windows.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <memory>
+
+#include "ui/aux/frm_about.h"
+#include "ui/aux/frm_help.h"
+#include "ui/aux/frm_splash.h"
+
+namespace tarnwick {
+
+namespace {
+
+// Centred on the screen the parent is on, not on the parent.
+void CentreOnScreen(QWidget& window, const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect centred(QPoint(0, 0), window.size());
+        centred.moveCenter(screen->availableGeometry().center());
+        window.move(centred.topLeft());
+    }
+}
+
+}  // namespace
+
+frmSplash* ShowSplashThen(std::function<void()> openMainWindow) {
+    auto* splash = new frmSplash;
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    // Queued, so that the splash is gone from the screen before the main window
+    // comes up, and so that an opener that runs a modal loop does not run it
+    // inside the splash's close.
+    QObject::connect(
+        splash, &frmSplash::unloaded, QCoreApplication::instance(), [open = std::move(openMainWindow)] { open(); },
+        Qt::QueuedConnection);
+    splash->show();
+    return splash;
+}
+
+void ShowAboutWindow(QWidget* parent) {
+    frmAbout about(parent);
+    CentreOnScreen(about, parent);
+    about.exec();
+}
+
+void ShowHelpWindow(QWidget* parent) {
+    frmHelp help(parent);
+    CentreOnScreen(help, parent);
+    help.exec();
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,81 @@
+// The System Information launch: the two registry values that locate
+// MSINFO32.EXE on Windows, a short list of known tools on other systems.
+#include "ui/aux/sys_info.h"
+
+#include <array>
+#include <optional>
+
+#include "ui/aux/app_identity.h"
+
+namespace tarnwick {
+
+namespace {
+
+constexpr std::uint32_t kValueBufferSize = 1024;
+
+std::optional<QString> FindInRegistry(SystemAccess& system, RegistryReader& registry) {
+    std::string value;
+    // The first value names the tool itself and is trusted as it is.
+    if (GetKeyValue(registry, kHKeyLocalMachine, kMsinfoKey, kMsinfoValue, value)) {
+        return QString::fromLocal8Bit(value);
+    }
+    if (!GetKeyValue(registry, kHKeyLocalMachine, kSharedToolsKey, kSharedToolsValue, value)) {
+        return std::nullopt;
+    }
+    // The second names the folder it should be in.
+    const QString tool = QString::fromLocal8Bit(value) + QStringLiteral("\\MSINFO32.EXE");
+    if (!system.FileExists(tool)) {
+        return std::nullopt;
+    }
+    return tool;
+}
+
+std::optional<QString> FindOnPath(SystemAccess& system) {
+    for (const char* name : kSysInfoPrograms) {
+        QString path = system.FindProgram(QString::fromLatin1(name));
+        if (!path.isEmpty()) {
+            return path;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool GetKeyValue(RegistryReader& registry, RegKey KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
+                 std::string& KeyVal) {
+    KeyVal.clear();
+    RegKey key = 0;
+    // Read access is all we need; asking for more is refused to a standard user.
+    if (registry.OpenKey(KeyRoot, KeyName, kKeyRead, key) != kErrorSuccess) {
+        return false;
+    }
+    std::array<unsigned char, kValueBufferSize> buffer{};
+    std::uint32_t type = 0;
+    std::uint32_t length = kValueBufferSize;
+    const long result = registry.QueryValue(key, SubKeyRef, type, buffer.data(), length);
+    registry.CloseKey(key);
+    if (result != kErrorSuccess || type != kRegSz) {
+        return false;
+    }
+    if (length > kValueBufferSize) {
+        length = kValueBufferSize;
+    }
+    std::string text(reinterpret_cast<const char*>(buffer.data()), length);
+    if (!text.empty() && text.back() == '\0') {
+        text.pop_back();
+    }
+    KeyVal = std::move(text);
+    return true;
+}
+
+void StartSysInfo(SystemAccess& system, QWidget* parent) {
+    RegistryReader* registry = system.Registry();
+    const std::optional<QString> tool = registry ? FindInRegistry(system, *registry) : FindOnPath(system);
+    if (tool && system.StartProgram(*tool)) {
+        return;
+    }
+    system.ShowMessage(parent, ThisApp().title, QStringLiteral("System Information Is Unavailable At This Time"));
+}
+
+}  // namespace tarnwick

@@ -1,0 +1,79 @@
+// The real system behind SystemAccess: registry calls on Windows, QFileInfo,
+// QStandardPaths and QProcess everywhere.
+#include "ui/aux/system_access.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace tarnwick {
+
+namespace {
+
+#ifdef _WIN32
+HKEY ToHkey(RegKey key) { return reinterpret_cast<HKEY>(key); }
+
+class WindowsRegistry final : public RegistryReader {
+public:
+    long OpenKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) override {
+        HKEY opened = nullptr;
+        const LONG result = RegOpenKeyExA(ToHkey(root), subKey.c_str(), 0, static_cast<REGSAM>(access), &opened);
+        key = reinterpret_cast<RegKey>(opened);
+        return result;
+    }
+
+    long QueryValue(RegKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
+                    std::uint32_t& length) override {
+        DWORD valueType = 0;
+        DWORD size = length;
+        const LONG result = RegQueryValueExA(ToHkey(key), valueName.c_str(), nullptr, &valueType, data, &size);
+        type = valueType;
+        length = size;
+        return result;
+    }
+
+    long CloseKey(RegKey key) override { return RegCloseKey(ToHkey(key)); }
+};
+#endif
+
+class RealSystemAccess final : public SystemAccess {
+public:
+    RegistryReader* Registry() override {
+#ifdef _WIN32
+        return &registry_;
+#else
+        return nullptr;
+#endif
+    }
+
+    bool FileExists(const QString& path) override { return QFileInfo(path).isFile(); }
+
+    QString FindProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
+
+    bool StartProgram(const QString& path) override { return QProcess::startDetached(path, {}); }
+
+    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+        box.setObjectName(QStringLiteral("msgSysInfo"));
+        box.exec();
+    }
+
+private:
+#ifdef _WIN32
+    WindowsRegistry registry_;
+#endif
+};
+
+}  // namespace
+
+SystemAccess& RealSystem() {
+    static RealSystemAccess system;
+    return system;
+}
+
+}  // namespace tarnwick
