@@ -103,8 +103,8 @@ public:
         request.year = record.fields[columns_.year];
         request.warranty_only =
             columns_.warranty_only ? ParseWarrantyOnlyFlag(record.fields[*columns_.warranty_only]) : false;
-        for (Field field : kAllFields)
-            request.fields[field] = record.fields[columns_.fields[static_cast<std::size_t>(field)]];
+        for (std::size_t i = 0; i < kAllFields.size(); ++i)
+            request.fields[i] = record.fields[columns_.fields[i]];
         judge_.Judge(request, verdict_);
         Write(record.fields);
         return verdict_.ok();

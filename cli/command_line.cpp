@@ -86,8 +86,8 @@ int RunPlate(const std::string& year, bool warranty_only, const std::array<std::
     PlateRequest request;
     request.year = year;
     request.warranty_only = warranty_only;
-    for (Field field : kAllFields)
-        request.fields[field] = texts[static_cast<std::size_t>(field)];
+    for (std::size_t i = 0; i < kAllFields.size(); ++i)
+        request.fields[i] = texts[i];
     PlateJudge judge;
     Verdict verdict;
     judge.Judge(request, verdict);

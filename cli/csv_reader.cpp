@@ -1,9 +1,28 @@
 #include "cli/csv_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace tarnwick::cli {
+
+namespace {
+
+constexpr std::array<bool, 256> MakeUnquotedStops() {
+    std::array<bool, 256> stops{};
+    stops[','] = stops['\n'] = stops['"'] = true;
+    return stops;
+}
+constexpr std::array<bool, 256> kUnquotedStops = MakeUnquotedStops();
+
+// The first comma, line feed or quote at or after p.
+std::size_t UnquotedEnd(const char* b, std::size_t p, std::size_t e) {
+    while (p < e && !kUnquotedStops[static_cast<unsigned char>(b[p])])
+        ++p;
+    return p;
+}
+
+}  // namespace
 
 CsvReader::CsvReader(ByteSource& source, std::size_t max_record_bytes, std::size_t chunk_bytes)
     : source_(source), max_record_(max_record_bytes), buffer_(max_record_bytes + chunk_bytes + 1) {}
@@ -172,9 +191,7 @@ CsvReader::Scan CsvReader::ScanRecord(CsvRecord& record, std::size_t& record_end
             return broken_at(record.fields.size());
         }
 
-        std::size_t q = p;
-        while (q < e && b[q] != ',' && b[q] != '\n' && b[q] != '"')
-            ++q;
+        const std::size_t q = UnquotedEnd(b, p, e);
         if (q == e) {
             if (!eof_) return Scan::NeedMore;
             std::size_t stop = q;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,12 +63,28 @@ public:
     const std::string& ErrorText() const { return error_; }
 
     void Append(std::string_view text) {
-        if (text.size() > buffer_.size() - used_) {
+        const std::size_t n = text.size();
+        if (n > buffer_.size() - used_) {
             AppendSlow(text);
             return;
         }
-        text.copy(buffer_.data() + used_, text.size());
-        used_ += text.size();
+        char* const to = buffer_.data() + used_;
+        const char* const from = text.data();
+        // Most texts are a few bytes long; fixed-size copies stay inline
+        // where a call to memcpy would cost more than the copy.
+        if (n >= 8 && n <= 16) {
+            std::memcpy(to, from, 8);
+            std::memcpy(to + n - 8, from + n - 8, 8);
+        } else if (n >= 4 && n < 8) {
+            std::memcpy(to, from, 4);
+            std::memcpy(to + n - 4, from + n - 4, 4);
+        } else if (n < 4) {
+            for (std::size_t i = 0; i < n; ++i)
+                to[i] = from[i];
+        } else {
+            std::memcpy(to, from, n);
+        }
+        used_ += n;
     }
     void Append(char c) {
         if (used_ == buffer_.size()) Flush();

@@ -19,6 +19,15 @@ constexpr std::array<std::string_view, kResultCount> kResultKeys = {
     "transmission", "rear_axle_ratio", "district_sales_office", "assembly_plant", "assembly_date", "unit_number",
 };
 
+// Requests index their fields by position in kAllFields.
+constexpr bool FieldsInEnumOrder() {
+    for (std::size_t i = 0; i < kAllFields.size(); ++i) {
+        if (static_cast<std::size_t>(kAllFields[i]) != i) return false;
+    }
+    return true;
+}
+static_assert(FieldsInEnumOrder());
+
 constexpr std::string_view kUnknownYear =
     "Unknown model year: use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970.";
 constexpr std::string_view kBadFlag = "warranty_only must be 1 or 0, true or false, yes or no, or empty.";
@@ -120,7 +129,12 @@ std::string& Verdict::StartComposedError(std::optional<Field> field) {
     return composed_;
 }
 
-PlateJudge::PlateJudge() { upper_.reserve(256); }
+PlateJudge::PlateJudge() {
+    std::size_t bytes = 0;
+    for (Field field : kAllFields)
+        bytes += 4 * ToolMaxLength(field);
+    upper_.resize(bytes);
+}
 
 void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
     const std::optional<ModelYear> year = ParseModelYear(request.year);
@@ -133,12 +147,19 @@ void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
         return;
     }
     const bool warranty_only = *request.warranty_only;
-    const auto is_read = [warranty_only](Field field) { return !(warranty_only && IsDataPlateField(field)); };
+    const std::size_t read_count = warranty_only ? 1 : kAllFields.size();  // the warranty number comes first
+    const std::array<std::string_view, kAllFields.size()>& texts = request.fields;
+    static const std::array<std::size_t, kAllFields.size()> limits = [] {
+        std::array<std::size_t, kAllFields.size()> sizes{};
+        for (Field field : kAllFields)
+            sizes[static_cast<std::size_t>(field)] = ToolMaxLength(field);
+        return sizes;
+    }();
 
-    for (Field field : kAllFields) {
-        if (!is_read(field)) continue;
-        const std::size_t length = utf8::CountChars(request.fields[field]);
-        if (length > ToolMaxLength(field)) {
+    for (std::size_t i = 0; i < read_count; ++i) {
+        const std::size_t length = utf8::CountChars(texts[i]);
+        if (length > limits[i]) {
+            const Field field = kAllFields[i];
             std::string& message = verdict.StartComposedError(field);
             message += "The ";
             message += FieldName(field);
@@ -153,17 +174,28 @@ void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
     }
 
     // Upper-cased into one buffer first, viewed once it stops growing.
+    // Within their limits the fields take at most 4 bytes a character.
     std::array<std::size_t, kAllFields.size() + 1> bounds{};
-    upper_.clear();
-    for (Field field : kAllFields) {
-        if (is_read(field)) AppendUpperCase(request.fields[field], upper_);
-        bounds[static_cast<std::size_t>(field) + 1] = upper_.size();
+    char* const start = upper_.data();
+    char* end = start;
+    for (std::size_t i = 0; i < kAllFields.size(); ++i) {
+        if (i < read_count) end = UpperCaseInto(texts[i], end);
+        bounds[i + 1] = static_cast<std::size_t>(end - start);
     }
+    const std::string_view upper(start, bounds.back());
+    const auto piece = [&](Field field) {
+        const auto i = static_cast<std::size_t>(field);
+        return upper.substr(bounds[i], bounds[i + 1] - bounds[i]);
+    };
     PlateFields fields;
-    for (Field field : kAllFields) {
-        const std::size_t i = static_cast<std::size_t>(field);
-        fields[field] = std::string_view(upper_).substr(bounds[i], bounds[i + 1] - bounds[i]);
-    }
+    fields.warranty = piece(Field::Warranty);
+    fields.body = piece(Field::Body);
+    fields.color = piece(Field::Color);
+    fields.trim = piece(Field::Trim);
+    fields.date = piece(Field::Date);
+    fields.dso = piece(Field::Dso);
+    fields.axle = piece(Field::Axle);
+    fields.trans = piece(Field::Trans);
 
     if (const std::optional<MissingField> missing = CheckSpaces(*year, fields, warranty_only)) {
         verdict.SetError(ErrorKind::Incomplete, missing->field, missing->message);

@@ -40,7 +40,8 @@ std::optional<bool> ParseWarrantyOnlyFlag(std::string_view text);
 struct PlateRequest {
     std::string_view year;
     std::optional<bool> warranty_only;  // nullopt when its text could not be read
-    PlateFields fields;                 // as they stand, before upper-casing
+    // As they stand, before upper-casing, in the order of kAllFields.
+    std::array<std::string_view, kAllFields.size()> fields;
 };
 
 // The outcome of one plate. Lines are views of constant texts or of the

@@ -1,6 +1,9 @@
 #include "cli/record_writers.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
+#include <string>
 
 #include "decoder/utf8_text.h"
 
@@ -14,6 +17,74 @@ constexpr std::array<bool, 256> MakeJsonPlainTable() {
     return plain;
 }
 constexpr std::array<bool, 256> kJsonPlain = MakeJsonPlainTable();
+
+// Bytes that a csv field can hold without quotes.
+constexpr std::array<bool, 256> MakeCsvPlainTable() {
+    std::array<bool, 256> plain{};
+    for (std::size_t c = 0; c < plain.size(); ++c)
+        plain[c] = c != ',' && c != '"' && c != '\r' && c != '\n';
+    return plain;
+}
+constexpr std::array<bool, 256> kCsvPlain = MakeCsvPlainTable();
+
+// Eight bytes at a time: output texts are short and almost always plain,
+// and testing them byte by byte was the larger part of writing a record.
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+
+constexpr std::uint64_t ZeroBytes(std::uint64_t v) { return (v - kOnes) & ~v & kHighBits; }
+constexpr std::uint64_t BytesEqual(std::uint64_t v, unsigned char c) { return ZeroBytes(v ^ (kOnes * c)); }
+
+std::uint64_t Load8(const char* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// How many bytes from the start need no escape in json.
+std::size_t JsonPlainPrefix(std::string_view text) {
+    std::size_t pos = 0;
+    for (; pos + 8 <= text.size(); pos += 8) {
+        const std::uint64_t v = Load8(text.data() + pos);
+        // A byte below 0x20 is zero once its three high bits are cleared.
+        const std::uint64_t special =
+            (v & kHighBits) | ZeroBytes(v & (kOnes * 0xE0)) | BytesEqual(v, '"') | BytesEqual(v, '\\');
+        if (special != 0) break;
+    }
+    while (pos < text.size() && kJsonPlain[static_cast<unsigned char>(text[pos])])
+        ++pos;
+    return pos;
+}
+
+bool CsvNeedsQuotes(std::string_view text) {
+    std::size_t pos = 0;
+    for (; pos + 8 <= text.size(); pos += 8) {
+        const std::uint64_t v = Load8(text.data() + pos);
+        if ((BytesEqual(v, ',') | BytesEqual(v, '"') | BytesEqual(v, '\r') | BytesEqual(v, '\n')) != 0) return true;
+    }
+    for (; pos < text.size(); ++pos) {
+        if (!kCsvPlain[static_cast<unsigned char>(text[pos])]) return true;
+    }
+    return false;
+}
+
+// The text between the quotes of a json string.
+void WriteJsonChars(OutputSink& out, std::string_view text);
+
+// The result keys with the punctuation around them, so that a record is
+// written in few appends.
+const std::array<std::string, kResultCount>& JsonResultOpeners() {
+    static const std::array<std::string, kResultCount> openers = [] {
+        std::array<std::string, kResultCount> texts;
+        for (std::size_t i = 0; i < kResultCount; ++i) {
+            texts[i] = i == 0 ? "\"ok\":true,\"results\":{\"" : "\",\"";
+            texts[i] += ResultKey(kAllResultItems[i]);
+            texts[i] += "\":\"";
+        }
+        return texts;
+    }();
+    return openers;
+}
 
 void WriteJsonEscape(OutputSink& out, unsigned char c) {
     switch (c) {
@@ -43,7 +114,7 @@ void WriteJsonEscape(OutputSink& out, unsigned char c) {
 void WriteErrorMessage(OutputSink& out, std::span<const std::string_view> lines) {
     bool needs_quotes = lines.size() > 1;
     for (std::string_view line : lines)
-        needs_quotes = needs_quotes || line.find_first_of(",\"\r\n") != std::string_view::npos;
+        needs_quotes = needs_quotes || CsvNeedsQuotes(line);
     if (!needs_quotes) {
         if (!lines.empty()) out.Append(lines.front());
         return;
@@ -59,34 +130,29 @@ void WriteErrorMessage(OutputSink& out, std::span<const std::string_view> lines)
     out.Append('"');
 }
 
+void WriteJsonChars(OutputSink& out, std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t plain = JsonPlainPrefix(text);
+        out.Append(text.substr(0, plain));
+        text.remove_prefix(plain);
+        if (text.empty()) return;
+        const auto c = static_cast<unsigned char>(text.front());
+        if (c < 0x80) {
+            WriteJsonEscape(out, c);
+            text.remove_prefix(1);
+            continue;
+        }
+        const std::size_t length = utf8::CharLength(text, 0);
+        out.Append(length > 1 ? text.substr(0, length) : std::string_view("\\ufffd"));
+        text.remove_prefix(length);
+    }
+}
+
 }  // namespace
 
 void WriteJsonString(OutputSink& out, std::string_view text) {
     out.Append('"');
-    std::size_t start = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const auto c = static_cast<unsigned char>(text[pos]);
-        if (kJsonPlain[c]) {
-            ++pos;
-            continue;
-        }
-        if (c >= 0x80) {
-            const std::size_t length = utf8::CharLength(text, pos);
-            if (length > 1) {
-                pos += length;
-                continue;
-            }
-        }
-        out.Append(text.substr(start, pos - start));
-        if (c >= 0x80) {
-            out.Append("\\ufffd");
-        } else {
-            WriteJsonEscape(out, c);
-        }
-        start = ++pos;
-    }
-    out.Append(text.substr(start));
+    WriteJsonChars(out, text);
     out.Append('"');
 }
 
@@ -98,15 +164,12 @@ void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std:
         out.Append(',');
     }
     if (verdict.ok()) {
-        out.Append("\"ok\":true,\"results\":{");
-        for (ResultItem item : kAllResultItems) {
-            if (item != ResultItem::Year) out.Append(',');
-            out.Append('"');
-            out.Append(ResultKey(item));
-            out.Append("\":");
-            WriteJsonString(out, verdict.results()[item]);
+        const std::array<std::string, kResultCount>& openers = JsonResultOpeners();
+        for (std::size_t i = 0; i < kResultCount; ++i) {
+            out.Append(openers[i]);
+            WriteJsonChars(out, verdict.results()[kAllResultItems[i]]);
         }
-        out.Append("}}\n");
+        out.Append("\"}}\n");
         return;
     }
     out.Append("\"ok\":false,\"error\":{\"kind\":\"");
@@ -130,7 +193,7 @@ void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std:
 }
 
 void WriteCsvField(OutputSink& out, std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (!CsvNeedsQuotes(text)) {
         out.Append(text);
         return;
     }

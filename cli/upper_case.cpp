@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <wctype.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "decoder/utf8_text.h"
@@ -25,34 +26,35 @@ char32_t DecodeChar(std::string_view bytes) {
     return value;
 }
 
-void AppendChar(char32_t c, std::string& out) {
+char* EncodeChar(char32_t c, char* out) {
     if (c < 0x80) {
-        out += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xF0 | (c >> 18));
+        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
 }
 
 bool IsScalarValue(std::uint32_t c) { return c < 0x110000 && (c < 0xD800 || c > 0xDFFF); }
 
 }  // namespace
 
-void AppendUpperCase(std::string_view text, std::string& out) {
+char* UpperCaseInto(std::string_view text, char* out) {
     std::size_t pos = 0;
     while (pos < text.size()) {
         const char c = text[pos];
         if (static_cast<unsigned char>(c) < 0x80) {
-            out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            *out++ = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
             ++pos;
             continue;
         }
@@ -60,17 +62,20 @@ void AppendUpperCase(std::string_view text, std::string& out) {
         const std::string_view bytes = text.substr(pos, length);
         pos += length;
         const locale_t locale = Utf8Locale();
-        if (length == 1 || locale == static_cast<locale_t>(nullptr)) {
-            out += bytes;
-            continue;
-        }
-        const auto upper = static_cast<std::uint32_t>(towupper_l(static_cast<wint_t>(DecodeChar(bytes)), locale));
-        if (IsScalarValue(upper)) {
-            AppendChar(static_cast<char32_t>(upper), out);
-        } else {
-            out += bytes;
-        }
+        std::uint32_t upper = 0x110000;  // none
+        if (length > 1 && locale != static_cast<locale_t>(nullptr))
+            upper = static_cast<std::uint32_t>(towupper_l(static_cast<wint_t>(DecodeChar(bytes)), locale));
+        out = IsScalarValue(upper) ? EncodeChar(static_cast<char32_t>(upper), out)
+                                   : std::copy(bytes.begin(), bytes.end(), out);
     }
+    return out;
+}
+
+void AppendUpperCase(std::string_view text, std::string& out) {
+    const std::size_t start = out.size();
+    out.resize(start + 4 * text.size());
+    char* const end = UpperCaseInto(text, out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 }  // namespace tarnwick::cli

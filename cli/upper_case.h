@@ -12,4 +12,7 @@ namespace tarnwick::cli {
 // C.UTF-8 locale's case mapping; without that locale only ASCII changes.
 void AppendUpperCase(std::string_view text, std::string& out);
 
+// The same into a buffer of at least 4 * text.size() bytes; returns the end.
+char* UpperCaseInto(std::string_view text, char* out);
+
 }  // namespace tarnwick::cli
