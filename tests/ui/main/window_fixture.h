@@ -1,0 +1,124 @@
+// A decoder window opened for one test, with the message boxes scripted and
+// Exit caught, and shortcuts to its controls by their object names.
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "decoder/model_year.h"
+#include "decoder/plate_fields.h"
+#include "ui/main/frm_decoder.h"
+#include "ui/main/message_box.h"
+
+namespace tarnwick::testing {
+
+inline const char* FieldName(Field field) {
+    static constexpr std::array<const char*, 8> kNames = {"txtWarranty", "txtBody", "txtColor", "txtTrim",
+                                                          "txtDate",     "txtDSO",  "txtAxle",  "txtTrans"};
+    return kNames[static_cast<std::size_t>(field)];
+}
+
+inline const char* OptionName(ModelYear year) {
+    static constexpr std::array<const char*, 7> kNames = {"opt1964", "opt1965", "opt1966", "opt1967",
+                                                          "opt1968", "opt1969", "opt1970"};
+    return kNames[static_cast<std::size_t>(year)];
+}
+
+inline const char* MenuName(ModelYear year) {
+    static constexpr std::array<const char*, 7> kNames = {"mnu1964", "mnu1965", "mnu1966", "mnu1967",
+                                                          "mnu1968", "mnu1969", "mnu1970"};
+    return kNames[static_cast<std::size_t>(year)];
+}
+
+inline constexpr std::array<const char*, 12> kResultLabels = {
+    "lblYearResult",         "lblBodyResult",   "lblExteriorResult", "lblInteriorResult",
+    "lblInteriorTypeResult", "lblEngineResult", "lblTransResult",    "lblAxleResult",
+    "lblDSOResult",          "lblPlantResult",  "lblDateResult",     "lblUnitResult",
+};
+
+// A plate of each year that decodes in the normal mode.
+struct Plate {
+    ModelYear year;
+    const char *warranty, *body, *color, *trim, *date, *dso, *axle, *trans;
+
+    const char* Text(Field field) const {
+        const std::array<const char*, 8> texts = {warranty, body, color, trim, date, dso, axle, trans};
+        return texts[static_cast<std::size_t>(field)];
+    }
+    PlateFields Fields() const { return {warranty, body, color, trim, date, dso, axle, trans}; }
+};
+
+inline constexpr std::array<Plate, 7> kGoodPlates = {{
+    {ModelYear::Y1964Half, "5F07K100001", "65A", "A", "42", "12C", "11", "1", "1"},
+    {ModelYear::Y1965, "5R09A200000", "63A", "M", "F5", "28K", "71", "8", "5"},
+    {ModelYear::Y1966, "6F07C100001", "65A", "M", "26", "15K", "22", "8", "1"},
+    {ModelYear::Y1967, "7F01C100001", "65A", "M", "2A", "15K", "22", "1", "W"},
+    {ModelYear::Y1968, "8F02J100001", "63A", "X", "6A", "15K", "33", "8", "V"},
+    {ModelYear::Y1969, "9F02M100001", "63A", "T", "3A", "15K", "33", "R", "W"},
+    {ModelYear::Y1970, "0F05G100001", "63A", "U", "3A", "", "33", "V", "5"},
+}};
+
+class Window {
+public:
+    Window() : window_(std::make_unique<ui::frmDecoder>()) {
+        window_->setExitHandler([this] { ++exits; });
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    ui::frmDecoder* operator->() const { return window_.get(); }
+    ui::frmDecoder* get() const { return window_.get(); }
+
+    template <typename T>
+    T* find(const char* name) const {
+        T* child = window_->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr) qFatal("no control named %s", name);
+        return child;
+    }
+
+    QLineEdit* field(Field f) const { return find<QLineEdit>(FieldName(f)); }
+    QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
+    QRadioButton* option(ModelYear year) const { return find<QRadioButton>(OptionName(year)); }
+    QAction* menu(const char* name) const { return find<QAction>(name); }
+    QAction* yearMenu(ModelYear year) const { return find<QAction>(MenuName(year)); }
+    QPushButton* button(const char* name) const { return find<QPushButton>(name); }
+    QCheckBox* warrantyBox() const { return find<QCheckBox>("chkWarranty"); }
+    QLabel* label(const char* name) const { return find<QLabel>(name); }
+    QWidget* focus() const { return QApplication::focusWidget(); }
+
+    // Puts the texts straight into the fields, as a paste would.
+    void fill(const Plate& plate) const {
+        for (Field f : kAllFields)
+            field(f)->setText(QString::fromLatin1(plate.Text(f)));
+    }
+
+    // Selects the year by clicking its option button, answering a carry-over
+    // question with Yes when one comes.
+    void choose(ModelYear year) const {
+        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+        QTest::mouseClick(option(year), Qt::LeftButton);
+        ui::MessageBox::reset();
+    }
+
+    QStringList results() const {
+        QStringList texts;
+        for (const char* name : kResultLabels)
+            texts << label(name)->text();
+        return texts;
+    }
+
+    int exits = 0;
+
+private:
+    std::unique_ptr<ui::frmDecoder> window_;
+};
+
+}  // namespace tarnwick::testing

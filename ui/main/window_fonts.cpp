@@ -1,0 +1,38 @@
+// Font stand-ins and the window's fonts.
+#include "ui/main/window_fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace tarnwick::ui {
+namespace {
+
+// Point sizes at 96 dpi: 8.25 pt is 11 pixels, 9.75 pt is 13.
+constexpr int kDialogPixels = 11;
+constexpr int kEntryPixels = 13;
+
+QFont Font(const char* family, int pixels, bool bold) {
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+}  // namespace
+
+void InstallFontSubstitutes() {
+    for (const char* family : {kDialogFamily, kLetteringFamily}) {
+        const QString name = QString::fromLatin1(family);
+        if (!QFontDatabase::hasFamily(name) && QFont::substitutes(name).isEmpty()) {
+            QFont::insertSubstitution(name, QString::fromLatin1(kSubstituteFamily));
+        }
+    }
+}
+
+QFont DialogFont() { return Font(kDialogFamily, kDialogPixels, false); }
+QFont CaptionFont() { return Font(kDialogFamily, kDialogPixels, true); }
+QFont EntryFont() { return Font(kDialogFamily, kEntryPixels, false); }
+QFont LetteringFont(int pixel_size, bool bold) { return Font(kLetteringFamily, pixel_size, bold); }
+
+}  // namespace tarnwick::ui
