@@ -1,0 +1,100 @@
+#include "tool_runner.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+extern char** environ;
+
+namespace tarnwick::testing {
+namespace {
+
+std::string TempPath(const std::string& name) {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string test = info != nullptr ? std::string(info->test_suite_name()) + "." + info->name() : "none";
+    for (char& c : test) {
+        if (c == '/') c = '_';
+    }
+    return ::testing::TempDir() + "tarnwick_cli_" + std::to_string(::getpid()) + "_" + test + "_" + name;
+}
+
+int Spawn(const std::vector<std::string>& args, const std::string& in, const std::string& out, const std::string& err,
+          int stdout_fd) {
+    std::vector<std::string> argv_text = {TARNWICK_DECODE_PATH};
+    argv_text.insert(argv_text.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : argv_text)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, in.c_str(), O_RDONLY, 0);
+    if (stdout_fd >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, stdout_fd, STDOUT_FILENO);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) throw std::runtime_error("cannot start " + argv_text[0]);
+    int wait_status = 0;
+    while (::waitpid(pid, &wait_status, 0) < 0) {
+    }
+    return WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
+}
+
+}  // namespace
+
+std::string WriteTempFile(const std::string& name, const std::string& text) {
+    const std::string path = TempPath(name);
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& input, const std::string& stdout_path) {
+    const std::string in = WriteTempFile("stdin", input);
+    const std::string out = stdout_path.empty() ? TempPath("stdout") : stdout_path;
+    const std::string err = TempPath("stderr");
+    ToolRun run;
+    run.status = Spawn(args, in, out, err, -1);
+    if (stdout_path.empty()) run.out = ReadFile(out);
+    run.err = ReadFile(err);
+    return run;
+}
+
+ToolRun RunToolIntoClosedPipe(const std::vector<std::string>& args, const std::string& input) {
+    int fds[2];
+    if (::pipe(fds) != 0) throw std::runtime_error("pipe");
+    ::close(fds[0]);
+    const std::string in = WriteTempFile("stdin", input);
+    const std::string err = TempPath("stderr");
+    ToolRun run;
+    run.status = Spawn(args, in, {}, err, fds[1]);
+    ::close(fds[1]);
+    run.err = ReadFile(err);
+    return run;
+}
+
+}  // namespace tarnwick::testing

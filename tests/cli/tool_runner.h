@@ -1,0 +1,30 @@
+// Runs the built tarnwick-decode with arguments and standard input, and
+// collects what it wrote and its exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarnwick::testing {
+
+struct ToolRun {
+    int status = -1;  // exit status, or 128 + signal
+    std::string out;
+    std::string err;
+};
+
+// stdout_path empty: standard output is captured into ToolRun::out;
+// otherwise the tool's standard output is that file (e.g. /dev/full).
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& input = {},
+                const std::string& stdout_path = {});
+
+// Standard output is a pipe whose reading end is already closed.
+ToolRun RunToolIntoClosedPipe(const std::vector<std::string>& args, const std::string& input = {});
+
+// A fresh file in the test's temporary folder holding text.
+std::string WriteTempFile(const std::string& name, const std::string& text);
+
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+}  // namespace tarnwick::testing

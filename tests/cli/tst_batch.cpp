@@ -1,0 +1,348 @@
+// Files of plates: every data row gives one record in input order, whatever
+// the CSV looks like, and a row decodes in a batch exactly as it does alone.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/csv_reader.h"
+#include "cli/plate_verdict.h"
+#include "sample_plates.h"
+#include "tool_runner.h"
+
+namespace tarnwick::testing {
+namespace {
+
+using nlohmann::json;
+
+constexpr const char* kHeader = "year,warranty,body,color,trim,date,dso,axle,trans,warranty_only,note";
+
+std::string Row(const SamplePlate& plate, const std::string& flag, const std::string& note) {
+    return std::string(YearLabel(plate.year)) + "," + plate.warranty + "," + plate.body + "," + plate.color + "," +
+           plate.trim + "," + plate.date + "," + plate.dso + "," + plate.axle + "," + plate.trans + "," + flag + "," +
+           note;
+}
+
+// Valid plates of every year, the same read alone, and failures of each kind.
+std::vector<std::string> MixedRows() {
+    std::vector<std::string> rows;
+    for (ModelYear year : kAllModelYears) {
+        SamplePlate plate = ValidPlate(year);
+        rows.push_back(Row(plate, "", "valid"));
+        rows.push_back(Row(plate, "yes", "alone"));
+        SamplePlate bad = plate;
+        bad.color = "?";
+        rows.push_back(Row(bad, "0", "bad paint"));
+        bad = plate;
+        bad.trim = "";
+        rows.push_back(Row(bad, "false", "no trim"));
+        bad = plate;
+        bad.dso = "123";
+        rows.push_back(Row(bad, "no", "long dso"));
+    }
+    SamplePlate lower = ValidPlate(ModelYear::Y1966);
+    lower.warranty = "6f07c100001";
+    lower.body = "65a";
+    rows.push_back(Row(lower, "TRUE", "lower case"));
+    rows.push_back(Row(ValidPlate(ModelYear::Y1967), "maybe", "bad flag"));
+    rows.push_back("1971,7F01C100001,65A,M,2A,15K,22,1,W,,unknown year");
+    return rows;
+}
+
+std::string Csv(const std::vector<std::string>& rows, const std::string& eol = "\n") {
+    std::string text = std::string(kHeader) + eol;
+    for (const std::string& row : rows)
+        text += row + eol;
+    return text;
+}
+
+std::vector<json> JsonLines(const std::string& text) {
+    std::vector<json> records;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);)
+        records.push_back(json::parse(line));
+    return records;
+}
+
+std::vector<std::string> Split(const std::string& row) {
+    std::vector<std::string> fields;
+    std::string field;
+    std::istringstream in(row);
+    while (std::getline(in, field, ','))
+        fields.push_back(field);
+    if (!row.empty() && row.back() == ',') fields.emplace_back();
+    return fields;
+}
+
+// Every row, decoded in a batch, gives the very object the single-plate
+// command gives for it, with its row number.
+TEST(Batch, JsonlRowsMatchSinglePlates) {
+    const std::vector<std::string> rows = MixedRows();
+    const ToolRun batch = RunTool({"--batch", WriteTempFile("plates.csv", Csv(rows)), "--format", "jsonl"});
+    EXPECT_EQ(batch.status, 1) << batch.err;
+    const std::vector<json> records = JsonLines(batch.out);
+    ASSERT_EQ(records.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::vector<std::string> f = Split(rows[i]);
+        std::vector<std::string> args = {"--format", "json", "--year", f[0]};
+        for (std::size_t k = 0; k < kAllFields.size(); ++k)
+            args.insert(args.end(), {"--" + std::string(cli::FieldName(kAllFields[k])), f[k + 1]});
+        const std::optional<bool> flag = cli::ParseWarrantyOnlyFlag(f[9]);
+        if (flag.value_or(false)) args.push_back("--warranty-only");
+        json expected = json::parse(RunTool(args).out);
+        if (!flag) expected = records[i];  // a flag the command line cannot give: checked below
+        json got = records[i];
+        EXPECT_EQ(got["row"], i + 1);
+        got.erase("row");
+        expected.erase("row");
+        EXPECT_EQ(got, expected) << "row " << i + 1 << ": " << rows[i];
+    }
+    EXPECT_EQ(records[rows.size() - 2]["error"]["kind"], "input") << "a flag that is not 1/0, true/false, yes/no";
+}
+
+// The csv shape: input columns carried through, then ok, the results and the
+// error columns, with the same verdicts as the jsonl shape.
+TEST(Batch, CsvCarriesColumnsAndAgreesWithJsonl) {
+    const std::vector<std::string> rows = MixedRows();
+    const std::string input = WriteTempFile("plates.csv", Csv(rows));
+    const ToolRun as_csv = RunTool({"--batch", input});
+    const ToolRun as_jsonl = RunTool({"--batch", input, "--format", "jsonl"});
+    EXPECT_EQ(as_csv.status, 1) << as_csv.err;
+    const std::vector<json> records = JsonLines(as_jsonl.out);
+
+    const std::string output = WriteTempFile("out.csv", as_csv.out);
+    cli::FdSource source(output);
+    cli::CsvReader reader(source);
+    cli::CsvRecord record;
+    ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
+    std::vector<std::string> expected_header = Split(kHeader);
+    expected_header.emplace_back("ok");
+    for (ResultItem item : kAllResultItems)
+        expected_header.emplace_back(cli::ResultKey(item));
+    expected_header.insert(expected_header.end(), {"error_kind", "error_field", "error_message"});
+    EXPECT_EQ(std::vector<std::string>(record.fields.begin(), record.fields.end()), expected_header);
+
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
+        ASSERT_EQ(record.fields.size(), expected_header.size()) << rows[i];
+        const std::vector<std::string> input_fields = Split(rows[i]);
+        EXPECT_EQ(std::vector<std::string>(record.fields.begin(), record.fields.begin() + 11), input_fields);
+        const json& r = records[i];
+        EXPECT_EQ(record.fields[11], r["ok"] ? "true" : "false");
+        for (std::size_t k = 0; k < kResultCount; ++k) {
+            const std::string key(cli::ResultKey(kAllResultItems[k]));
+            EXPECT_EQ(record.fields[12 + k], r["ok"] ? r["results"][key].get<std::string>() : "") << key;
+        }
+        if (r["ok"]) continue;
+        EXPECT_EQ(record.fields[24], r["error"]["kind"].get<std::string>());
+        EXPECT_EQ(record.fields[25], r["error"]["field"].is_null() ? "" : r["error"]["field"].get<std::string>());
+        std::string message;
+        for (const auto& line : r["error"]["lines"])
+            message += (message.empty() ? "" : "\n") + line.get<std::string>();
+        EXPECT_EQ(record.fields[26], message);
+    }
+    EXPECT_EQ(reader.Next(record), cli::ReadResult::End);
+}
+
+struct LayoutCase {
+    std::string name;
+    std::string csv;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+
+const std::string kPlain = Csv(MixedRows());
+
+std::string AllQuoted() {
+    std::string text;
+    bool at_start = true;
+    for (char c : kPlain) {
+        if (at_start) text += '"';
+        at_start = false;
+        if (c == ',' || c == '\n') {
+            text += '"';
+            at_start = true;
+        }
+        text += c;
+    }
+    return text;
+}
+
+std::string Reordered() {
+    std::string text = "note,trans,axle,dso,date,trim,color,body,warranty,year,warranty_only\n";
+    for (const std::string& row : MixedRows()) {
+        std::vector<std::string> f = Split(row);
+        text += f[10] + "," + f[8] + "," + f[7] + "," + f[6] + "," + f[5] + "," + f[4] + "," + f[3] + "," + f[2] + "," +
+                f[1] + "," + f[0] + "," + f[9] + "\n";
+    }
+    return text;
+}
+
+std::string WithBlankLines() {
+    std::string text;
+    for (char c : kPlain) {
+        text += c;
+        if (c == '\n') text += "\r\n\n";
+    }
+    return text;
+}
+
+// The same table written in different but valid ways decodes the same.
+const LayoutCase kLayouts[] = {
+    {"crlf_line_ends", Csv(MixedRows(), "\r\n")},
+    {"byte_order_mark", "\xEF\xBB\xBF" + kPlain},
+    {"no_line_break_at_end", kPlain.substr(0, kPlain.size() - 1)},
+    {"crlf_no_line_break_at_end", Csv(MixedRows(), "\r\n").substr(0, Csv(MixedRows(), "\r\n").size() - 2)},
+    {"every_field_quoted", AllQuoted()},
+    {"columns_in_another_order", Reordered()},
+    {"empty_lines_skipped", WithBlankLines()},
+};
+
+class Layouts : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(Layouts, DecodeAsThePlainFile) {
+    const ToolRun plain = RunTool({"--batch", WriteTempFile("plain.csv", kPlain), "--format", "jsonl"});
+    const ToolRun other = RunTool({"--batch", WriteTempFile("other.csv", GetParam().csv), "--format", "jsonl"});
+    EXPECT_EQ(other.status, plain.status) << other.err;
+    EXPECT_EQ(other.out, plain.out);
+    EXPECT_EQ(JsonLines(other.out).size(), MixedRows().size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Layouts, ::testing::ValuesIn(kLayouts),
+                         [](const auto& info) { return info.param.name; });
+
+// Commas, quotes and line breaks inside a carried column survive the trip.
+TEST(Batch, QuotedTextIsCarriedThroughUnchanged) {
+    const std::string note = "two\r\nlines, a \"quote\" and a comma";
+    const std::string csv =
+        std::string(kHeader) + "\n" +
+        Row(ValidPlate(ModelYear::Y1965), "", "\"two\r\nlines, a " + std::string("\"\"quote\"\" and a comma\"")) + "\n";
+    const ToolRun run = RunTool({"--batch", WriteTempFile("notes.csv", csv)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string output = WriteTempFile("out.csv", run.out);
+    cli::FdSource source(output);
+    cli::CsvReader reader(source);
+    cli::CsvRecord record;
+    ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
+    ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
+    ASSERT_GE(record.fields.size(), 12u);
+    EXPECT_EQ(record.fields[10], note);
+    EXPECT_EQ(record.fields[11], "true");
+    EXPECT_EQ(reader.Next(record), cli::ReadResult::End);
+}
+
+// A malformed row in the middle costs that row alone: one input record in
+// its place, and the rows after it decode.
+struct MalformedCase {
+    std::string name;
+    std::string row;
+    std::string message_part;
+};
+
+void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.name; }
+
+const MalformedCase kMalformed[] = {
+    {"too_few_fields", "1965,5R09A200000,63A,M", "has 4 fields where the header has 11"},
+    {"too_many_fields", Row(ValidPlate(ModelYear::Y1965), "", "x") + ",extra", "has 12 fields"},
+    {"text_after_closing_quote", "1965,\"5R09A200000\"X,63A,M,F5,28K,71,8,5,,n", "quote out of place in field 2"},
+    {"quote_inside_unquoted_field", "1965,5R09A2\"00000,63A,M,F5,28K,71,8,5,,n", "quote out of place in field 2"},
+    {"quote_never_closed", "1965,\"5R09A200000,63A,M,F5,28K,71,8,5,,n", "quote out of place in field 2"},
+};
+
+class Malformed : public ::testing::TestWithParam<MalformedCase> {};
+
+TEST_P(Malformed, BecomesOneInputRecordAndTheRestDecodes) {
+    std::vector<std::string> rows;
+    for (ModelYear year : kAllModelYears)
+        rows.push_back(Row(ValidPlate(year), "", "before"));
+    const std::size_t bad_row = rows.size() + 1;
+    rows.push_back(GetParam().row);
+    for (ModelYear year : kAllModelYears)
+        rows.push_back(Row(ValidPlate(year), "", "after"));
+
+    const ToolRun run = RunTool({"--batch", WriteTempFile("plates.csv", Csv(rows)), "--format", "jsonl"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    const std::vector<json> records = JsonLines(run.out);
+    ASSERT_EQ(records.size(), rows.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(records[i]["row"], i + 1);
+        if (i + 1 != bad_row) {
+            EXPECT_EQ(records[i]["ok"], true) << "row " << i + 1;
+            continue;
+        }
+        EXPECT_EQ(records[i]["error"]["kind"], "input");
+        EXPECT_TRUE(records[i]["error"]["field"].is_null());
+        const std::string line = records[i]["error"]["lines"][0];
+        EXPECT_NE(line.find("Line " + std::to_string(bad_row + 1) + ":"), std::string::npos) << line;
+        EXPECT_NE(line.find(GetParam().message_part), std::string::npos) << line;
+    }
+
+    // The csv shape keeps its columns on the malformed row too.
+    const ToolRun as_csv = RunTool({"--batch", WriteTempFile("plates.csv", Csv(rows))});
+    const std::string output = WriteTempFile("out.csv", as_csv.out);
+    cli::FdSource source(output);
+    cli::CsvReader reader(source);
+    cli::CsvRecord record;
+    std::size_t count = 0;
+    while (reader.Next(record) == cli::ReadResult::Record) {
+        EXPECT_EQ(record.fields.size(), 11u + 1 + kResultCount + 3);
+        ++count;
+    }
+    EXPECT_EQ(count, rows.size() + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Malformed, ::testing::ValuesIn(kMalformed),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(Batch, HeaderLackingAColumnWritesNothing) {
+    const std::string input = WriteTempFile("plates.csv", "year,warranty,body,color,trim,date,axle,trans\n1965\n");
+    const std::string output = WriteTempFile("never", "");
+    std::remove(output.c_str());
+    const ToolRun run = RunTool({"--batch", input, "--output", output});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("\"dso\""), std::string::npos) << run.err;
+    EXPECT_FALSE(FileExists(output));
+    const ToolRun to_stdout = RunTool({"--batch", input, "--format", "jsonl"});
+    EXPECT_EQ(to_stdout.status, 2);
+    EXPECT_EQ(to_stdout.out, "");
+}
+
+TEST(Batch, HeaderOnlyGivesNoRecordsAndSuccess) {
+    const std::string input = WriteTempFile("plates.csv", std::string(kHeader) + "\n");
+    const ToolRun as_jsonl = RunTool({"--batch", input, "--format", "jsonl"});
+    EXPECT_EQ(as_jsonl.status, 0) << as_jsonl.err;
+    EXPECT_EQ(as_jsonl.out, "");
+    const ToolRun as_csv = RunTool({"--batch", input});
+    EXPECT_EQ(as_csv.status, 0);
+    EXPECT_EQ(as_csv.out.substr(0, as_csv.out.find(",ok,")), kHeader);
+    EXPECT_EQ(std::count(as_csv.out.begin(), as_csv.out.end(), '\n'), 1);
+}
+
+TEST(Batch, StandardInputAndOutputFileGiveTheSameRecords) {
+    const std::string csv = Csv(MixedRows());
+    const ToolRun from_file = RunTool({"--batch", WriteTempFile("plates.csv", csv)});
+    const ToolRun from_stdin = RunTool({"--batch", "-"}, csv);
+    EXPECT_EQ(from_stdin.status, from_file.status);
+    EXPECT_EQ(from_stdin.out, from_file.out);
+    const std::string output = WriteTempFile("out.csv", "old text, longer than nothing");
+    const ToolRun to_file = RunTool({"--batch", "-", "--output", output}, csv);
+    EXPECT_EQ(to_file.status, from_file.status);
+    EXPECT_EQ(to_file.out, "");
+    EXPECT_EQ(ReadFile(output), from_file.out);
+}
+
+TEST(Batch, AllRowsDecodedGivesStatusZero) {
+    std::vector<std::string> rows;
+    for (ModelYear year : kAllModelYears)
+        rows.push_back(Row(ValidPlate(year), "", ""));
+    const ToolRun run = RunTool({"--batch", WriteTempFile("plates.csv", Csv(rows)), "--format", "jsonl"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(JsonLines(run.out).size(), rows.size());
+}
+
+}  // namespace
+}  // namespace tarnwick::testing

@@ -1,0 +1,162 @@
+// Exit statuses, usage mistakes, unreadable input and unwritable output, and
+// the code tables listing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "decoder/year_tables.h"
+#include "sample_plates.h"
+#include "tool_runner.h"
+
+namespace tarnwick::testing {
+namespace {
+
+std::vector<std::string> ValidArgs() {
+    const SamplePlate p = ValidPlate(ModelYear::Y1965);
+    return {"--year", "1965",   "--warranty", p.warranty, "--body", p.body,   "--color", p.color,   "--trim",
+            p.trim,   "--date", p.date,       "--dso",    p.dso,    "--axle", p.axle,    "--trans", p.trans};
+}
+
+std::string PlatesCsv() {
+    const SamplePlate p = ValidPlate(ModelYear::Y1966);
+    std::string text = "year,warranty,body,color,trim,date,dso,axle,trans\n";
+    for (int i = 0; i < 2000; ++i)
+        text += "1966," + p.warranty + "," + p.body + "," + p.color + "," + p.trim + "," + p.date + "," + p.dso + "," +
+                p.axle + "," + p.trans + "\n";
+    return text;
+}
+
+struct UsageCase {
+    std::string name;
+    std::vector<std::string> args;
+    std::string message_part;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
+
+const UsageCase kUsage[] = {
+    {"no_arguments", {}, "--year"},
+    {"misspelt_option", {"--yaer", "1965"}, "--yaer"},
+    {"option_without_value", {"--year"}, "--year"},
+    {"batch_with_plate_field", {"--batch", "-", "--body", "65A"}, "excludes"},
+    {"output_without_batch", {"--year", "1965", "--output", "x.csv"}, "--batch"},
+    {"csv_for_one_plate", {"--year", "1965", "--format", "csv"}, "text or json"},
+    {"json_for_a_batch", {"--batch", "-", "--format", "json"}, "csv or jsonl"},
+    {"missing_input_file", {"--batch", "/nonexistent/plates.csv"}, "/nonexistent/plates.csv"},
+    {"directory_as_input", {"--batch", "/"}, "cannot read"},
+    {"empty_input", {"--batch", "-"}, "empty"},
+    {"codes_unknown_year", {"--codes", "1963"}, "1963"},
+    {"codes_unknown_table", {"--codes", "1965", "colour"}, "colour"},
+};
+
+class Usage : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(Usage, StatusTwoWithAMessage) {
+    const ToolRun run = RunTool(GetParam().args);
+    EXPECT_EQ(run.status, 2) << run.out;
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(GetParam().message_part), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Usage, ::testing::ValuesIn(kUsage), [](const auto& info) { return info.param.name; });
+
+// Output that cannot be written is never a success.
+struct WriteFailureCase {
+    std::string name;
+    std::vector<std::string> args;
+    std::string input;
+};
+
+void PrintTo(const WriteFailureCase& c, std::ostream* os) { *os << c.name; }
+
+const WriteFailureCase kWriteFailures[] = {
+    {"one_plate", ValidArgs(), ""},
+    {"one_plate_json",
+     [] {
+         auto args = ValidArgs();
+         args.insert(args.end(), {"--format", "json"});
+         return args;
+     }(),
+     ""},
+    {"batch_csv", {"--batch", "-"}, PlatesCsv()},
+    {"batch_jsonl", {"--batch", "-", "--format", "jsonl"}, PlatesCsv()},
+    {"codes", {"--codes", "1969"}, ""},
+    {"version", {"--version"}, ""},
+};
+
+class WriteFailures : public ::testing::TestWithParam<WriteFailureCase> {};
+
+TEST_P(WriteFailures, FullDiskGivesStatusTwo) {
+    const ToolRun run = RunTool(GetParam().args, GetParam().input, "/dev/full");
+    EXPECT_EQ(run.status, 2);
+}
+
+TEST_P(WriteFailures, ClosedPipeGivesStatusTwoAndAMessage) {
+    if (GetParam().name == "version") GTEST_SKIP() << "the version is written by the argument library";
+    const ToolRun run = RunToolIntoClosedPipe(GetParam().args, GetParam().input);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("write error"), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WriteFailures, ::testing::ValuesIn(kWriteFailures),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(Status, BatchOutputOptionToFullDisk) {
+    const ToolRun run = RunTool({"--batch", WriteTempFile("plates.csv", PlatesCsv()), "--output", "/dev/full"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("/dev/full"), std::string::npos) << run.err;
+}
+
+TEST(Status, OutputOverTheInputIsRefusedAndTheInputKept) {
+    const std::string csv = PlatesCsv();
+    const std::string path = WriteTempFile("plates.csv", csv);
+    const ToolRun run = RunTool({"--batch", path, "--output", path});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("overwrite"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadFile(path), csv);
+}
+
+TEST(Status, VersionAndHelp) {
+    const ToolRun version = RunTool({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string(TARNWICK_VERSION) + "\n");
+    const ToolRun help = RunTool({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--year", "--warranty-only", "--batch", "--output", "--format", "--codes", "jsonl",
+                               "error_message", "Exit status"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+}
+
+// The listing of one table holds the year's rows in the order they are tried.
+TEST(Codes, OneTableListsTheRowsInOrder) {
+    for (ModelYear year : kAllModelYears) {
+        const ToolRun run = RunTool({"--codes", std::string(YearLabel(year)), "paint"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        std::string expected;
+        for (const CodeRow& row : TablesFor(year).paints)
+            expected += std::string(row.code) + "\t" + std::string(row.text) + "\n";
+        EXPECT_EQ(run.out.substr(run.out.find('\n') + 1), expected) << YearLabel(year);
+    }
+}
+
+TEST(Codes, BodyTableShowsTheTextReadFromTheWarrantyNumberAlone) {
+    const ToolRun run = RunTool({"--codes", "1970", "body"});
+    EXPECT_EQ(run.status, 0);
+    for (const BodyPair& row : TablesFor(ModelYear::Y1970).bodies) {
+        std::string line = std::string(row.body_code) + "\t" + std::string(row.serial) + "\t" + std::string(row.text);
+        if (row.WarrantyOnlyText() != row.text) line += "\t" + std::string(row.WarrantyOnlyText());
+        EXPECT_NE(run.out.find(line + "\n"), std::string::npos) << line;
+    }
+}
+
+TEST(Codes, AllTablesOfAYearNameEveryTable) {
+    const ToolRun run = RunTool({"--codes", "1964"});
+    EXPECT_EQ(run.status, 0);
+    for (const char* table : {"plant", "body", "engine", "paint", "trim", "interior", "trans", "axle", "dso", "month"})
+        EXPECT_NE(run.out.find(std::string("# ") + table + ":"), std::string::npos) << table;
+    EXPECT_NE(run.out.find("N\tJanuary\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarnwick::testing
