@@ -69,30 +69,44 @@ generate() {
 
 now_ns() { date +%s%N; }
 
-# run LABEL ROWS OUTFILE COMMAND...: wall time, rows/s and peak RSS.
+# run LABEL ROWS OUTFILE COMMAND...: wall time, rows/s and peak RSS of the
+# best of $REPEAT runs (the machine is shared; the best run shows the tool).
 run() {
   local label=$1 rows=$2 out=$3
   shift 3
-  local start end status=0
-  start=$(now_ns)
-  /usr/bin/time -v -o "$work/time.txt" "$@" >"$out" || status=$?
-  end=$(now_ns)
-  local rss_kb
-  rss_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
-  awk -v label="$label" -v rows="$rows" -v ns="$((end - start))" -v kb="$rss_kb" -v st="$status" 'BEGIN {
+  local best_ns=0 rss_kb=0 status=0 start end ns kb
+  for ((i = 0; i < ${REPEAT:-3}; i++)); do
+    status=0
+    start=$(now_ns)
+    /usr/bin/time -v -o "$work/time.txt" "$@" >"$out" || status=$?
+    end=$(now_ns)
+    ns=$((end - start))
+    kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
+    ((best_ns == 0 || ns < best_ns)) && best_ns=$ns
+    ((kb > rss_kb)) && rss_kb=$kb
+  done
+  awk -v label="$label" -v rows="$rows" -v ns="$best_ns" -v kb="$rss_kb" -v st="$status" 'BEGIN {
     s = ns / 1e9
-    printf "%-28s %8.3f s  %12.0f rows/s  peak RSS %6.1f MB  exit %d\n", label, s, rows / s, kb / 1024, st
+    printf "%-34s %8.3f s  %12.0f rows/s  peak RSS %6.1f MB  exit %d\n", label, s, rows / s, kb / 1024, st
   }'
 }
 
 for rows in "${rows_list[@]}"; do
   input=$work/plates_$rows.csv
   generate "$rows" "$input"
-  echo "== $rows rows, $(du -h "$input" | cut -f1) of CSV"
-  run "wc -l" "$rows" "$work/wc.txt" wc -l "$input"
-  run "csv -> jsonl" "$rows" "$work/out.jsonl" "$tool" --batch "$input" --format jsonl
-  run "csv -> csv" "$rows" "$work/out.csv" "$tool" --batch "$input" --format csv
-  records=$(wc -l <"$work/out.jsonl")
-  [[ $records -eq $rows ]] || { echo "jsonl holds $records records for $rows rows" >&2; exit 1; }
-  rm -f "$input" "$work/out.jsonl" "$work/out.csv"
+  echo "== $rows rows, $(du -h "$input" | cut -f1) of CSV (best of ${REPEAT:-3} runs)"
+  run "wc -l" "$rows" /dev/null wc -l "$input"
+  run "csv -> jsonl, to /dev/null" "$rows" /dev/null "$tool" --batch "$input" --format jsonl
+  run "csv -> csv, to /dev/null" "$rows" /dev/null "$tool" --batch "$input" --format csv
+  # Into a file as well: the filesystem's share of the time, and a check
+  # that every row gave exactly one record. Skipped for the largest files,
+  # whose output runs to gigabytes.
+  if ((rows <= ${FILE_ROWS_MAX:-1000000})); then
+    REPEAT=1 run "csv -> jsonl, to a file" "$rows" "$work/out.jsonl" "$tool" --batch "$input" --format jsonl
+    REPEAT=1 run "csv -> csv, to a file" "$rows" "$work/out.csv" "$tool" --batch "$input" --format csv
+    records=$(wc -l <"$work/out.jsonl")
+    [[ $records -eq $rows ]] || { echo "jsonl holds $records records for $rows rows" >&2; exit 1; }
+    rm -f "$work/out.jsonl" "$work/out.csv"
+  fi
+  rm -f "$input"
 done

@@ -157,6 +157,9 @@ void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
     }();
 
     for (std::size_t i = 0; i < read_count; ++i) {
+        // A character takes at least one byte, so only a text with more
+        // bytes than the limit needs counting.
+        if (texts[i].size() <= limits[i]) continue;
         const std::size_t length = utf8::CountChars(texts[i]);
         if (length > limits[i]) {
             const Field field = kAllFields[i];

@@ -68,6 +68,41 @@ bool CsvNeedsQuotes(std::string_view text) {
     return false;
 }
 
+// Whether a table text needs escaping or quoting is learnt once per text:
+// the texts are constant, and a batch writes the same few hundred of them
+// over and over. Keyed by address, so only for texts that never change.
+class ConstantTextCache {
+public:
+    template <typename Test>
+    bool Get(std::string_view text, Test test) {
+        Slot& slot = slots_[(reinterpret_cast<std::uintptr_t>(text.data()) >> 3) % slots_.size()];
+        if (slot.data != text.data() || slot.size != text.size()) slot = {text.data(), text.size(), test(text)};
+        return slot.answer;
+    }
+
+private:
+    struct Slot {
+        const char* data = nullptr;
+        std::size_t size = 0;
+        bool answer = false;
+    };
+    std::array<Slot, 2048> slots_{};
+};
+
+ConstantTextCache& JsonPlainCache() {
+    static ConstantTextCache cache;
+    return cache;
+}
+
+ConstantTextCache& CsvQuotedCache() {
+    static ConstantTextCache cache;
+    return cache;
+}
+
+// The date and the unit number are composed for each plate; every other
+// result is a text of the constant tables.
+bool IsTableText(ResultItem item) { return item != ResultItem::Date && item != ResultItem::Unit; }
+
 // The text between the quotes of a json string.
 void WriteJsonChars(OutputSink& out, std::string_view text);
 
@@ -167,7 +202,13 @@ void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std:
         const std::array<std::string, kResultCount>& openers = JsonResultOpeners();
         for (std::size_t i = 0; i < kResultCount; ++i) {
             out.Append(openers[i]);
-            WriteJsonChars(out, verdict.results()[kAllResultItems[i]]);
+            const std::string_view text = verdict.results()[kAllResultItems[i]];
+            const auto plain = [](std::string_view t) { return JsonPlainPrefix(t) == t.size(); };
+            if (IsTableText(kAllResultItems[i]) && JsonPlainCache().Get(text, plain)) {
+                out.Append(text);
+            } else {
+                WriteJsonChars(out, text);
+            }
         }
         out.Append("\"}}\n");
         return;
@@ -229,7 +270,12 @@ void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fie
         out.Append("true");
         for (ResultItem item : kAllResultItems) {
             out.Append(',');
-            WriteCsvField(out, verdict.results()[item]);
+            const std::string_view text = verdict.results()[item];
+            if (IsTableText(item) && !CsvQuotedCache().Get(text, CsvNeedsQuotes)) {
+                out.Append(text);
+            } else {
+                WriteCsvField(out, text);
+            }
         }
         out.Append(",,,\n");
         return;

@@ -51,6 +51,12 @@ bool IsScalarValue(std::uint32_t c) { return c < 0x110000 && (c < 0xD800 || c > 
 
 char* UpperCaseInto(std::string_view text, char* out) {
     std::size_t pos = 0;
+    // ASCII first, without branches: nearly every field is all ASCII.
+    for (; pos < text.size(); ++pos) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c >= 0x80) break;
+        *out++ = static_cast<char>(c ^ (static_cast<unsigned>(c - 'a') < 26u ? 0x20u : 0u));
+    }
     while (pos < text.size()) {
         const char c = text[pos];
         if (static_cast<unsigned char>(c) < 0x80) {
