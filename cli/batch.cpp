@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <optional>
@@ -31,34 +32,36 @@ void AppendNumber(std::string& out, std::uint64_t value) {
     out.append(digits, end);
 }
 
-// Finds the columns, or says which are missing or doubled.
+// Finds the columns, or says which are missing or named twice.
 std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std::string& problem) {
+    std::vector<std::string_view> missing;
+    std::vector<std::string_view> doubled;
     const auto find = [&](std::string_view name, bool required) -> std::optional<std::size_t> {
-        std::optional<std::size_t> found;
-        for (std::size_t i = 0; i < header.size(); ++i) {
-            if (header[i] != name) continue;
-            if (found) {
-                problem += problem.empty() ? "" : "; ";
-                problem += "the header names the column \"" + std::string(name) + "\" twice";
-                return std::nullopt;
-            }
-            found = i;
-        }
-        if (!found && required) {
-            problem += problem.empty() ? "" : "; ";
-            problem += "the header lacks the column \"" + std::string(name) + "\"";
-        }
-        return found;
+        const auto count = std::count(header.begin(), header.end(), name);
+        if (count > 1) doubled.push_back(name);
+        if (count == 0 && required) missing.push_back(name);
+        if (count != 1) return std::nullopt;
+        return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
     };
 
     ColumnMap map;
-    const std::optional<std::size_t> year = find(kYearColumn, true);
-    if (year) map.year = *year;
-    for (Field field : kAllFields) {
-        const std::optional<std::size_t> index = find(FieldName(field), true);
-        if (index) map.fields[static_cast<std::size_t>(field)] = *index;
-    }
+    map.year = find(kYearColumn, true).value_or(0);
+    for (Field field : kAllFields)
+        map.fields[static_cast<std::size_t>(field)] = find(FieldName(field), true).value_or(0);
     map.warranty_only = find(kFlagColumn, false);
+
+    const auto list = [&problem](const std::vector<std::string_view>& names, const char* one, const char* many) {
+        if (names.empty()) return;
+        if (!problem.empty()) problem += "; ";
+        problem += names.size() == 1 ? one : many;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            problem += i == 0 ? " \"" : ", \"";
+            problem += names[i];
+            problem += '"';
+        }
+    };
+    list(missing, "the header lacks the column", "the header lacks the columns");
+    list(doubled, "the header names more than once the column", "the header names more than once the columns");
     if (!problem.empty()) return std::nullopt;
     return map;
 }
