@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -25,12 +24,6 @@ struct ColumnMap {
     std::array<std::size_t, kAllFields.size()> fields{};
     std::optional<std::size_t> warranty_only;
 };
-
-void AppendNumber(std::string& out, std::uint64_t value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end);
-}
 
 // Finds the columns, or says which are missing or named twice.
 std::optional<ColumnMap> MapColumns(const std::vector<std::string>& header, std::string& problem) {
@@ -78,11 +71,11 @@ public:
             std::string& message = StartLineMessage(record);
             if (record.problem == RecordProblem::TooLong) {
                 message += "the row is longer than the limit of ";
-                AppendNumber(message, max_record_bytes_);
+                AppendDecimal(message, max_record_bytes_);
                 message += " bytes.";
             } else {
                 message += "a quote out of place in field ";
-                AppendNumber(message, record.problem_field);
+                AppendDecimal(message, record.problem_field);
                 message += " (a field holding a comma, quote or line break must be quoted whole, its quotes doubled).";
             }
             verdict_.SetError(ErrorKind::Input, std::nullopt, message);
@@ -92,10 +85,10 @@ public:
         if (record.fields.size() != column_count_) {
             std::string& message = StartLineMessage(record);
             message += "the row has ";
-            AppendNumber(message, record.fields.size());
+            AppendDecimal(message, record.fields.size());
             message += record.fields.size() == 1 ? " field" : " fields";
             message += " where the header has ";
-            AppendNumber(message, column_count_);
+            AppendDecimal(message, column_count_);
             message += '.';
             verdict_.SetError(ErrorKind::Input, std::nullopt, message);
             Write(Padded(record));
@@ -119,7 +112,7 @@ private:
     std::string& StartLineMessage(const CsvRecord& record) {
         std::string& message = verdict_.StartComposedError(std::nullopt);
         message += "Line ";
-        AppendNumber(message, record.line);
+        AppendDecimal(message, record.line);
         message += ": ";
         return message;
     }

@@ -1,96 +1,71 @@
 #include "cli/code_listing.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "decoder/year_tables.h"
 
 namespace tarnwick::cli {
 namespace {
 
-// What each table decodes and which characters it reads.
-constexpr std::array<std::string_view, kCodeTableNames.size()> kTitles = {
-    "Assembly Plant: 2nd character of the warranty number",
-    "Body Style: body code (1st and 2nd characters of the body field), serial (3rd and 4th characters of the "
-    "warranty number), text, and the text shown when the warranty number is decoded alone where it differs",
-    "Engine: 5th character of the warranty number",
-    "Exterior Color: the color field",
-    "Interior Color: the trim field",
-    "Interior Type: 3rd character of the body field",
-    "Transmission: the trans field",
-    "Rear Axle Ratio: the axle field",
-    "District Sales Office: the dso field",
-    "Assembly Date: 3rd character of the date field, after the day 01 to 31",
+struct TableListing {
+    std::string_view title;                // what the table decodes and which characters it reads
+    CodeTable (*rows)(const YearTables&);  // null for the body and month tables, listed their own way
 };
 
-void WriteRows(OutputSink& out, CodeTable table) {
-    for (const CodeRow& row : table) {
-        out.Append(row.code);
-        out.Append('\t');
-        out.Append(row.text);
-        out.Append('\n');
+// In the order of kCodeTableNames.
+constexpr std::array<TableListing, kCodeTableNames.size()> kListings = {{
+    {"Assembly Plant: 2nd character of the warranty number", [](const YearTables& t) { return t.plants; }},
+    {"Body Style: body code (1st and 2nd characters of the body field), serial (3rd and 4th characters of the "
+     "warranty number), text, and the text shown when the warranty number is decoded alone where it differs",
+     nullptr},
+    {"Engine: 5th character of the warranty number", [](const YearTables& t) { return t.engines; }},
+    {"Exterior Color: the color field", [](const YearTables& t) { return t.paints; }},
+    {"Interior Color: the trim field", [](const YearTables& t) { return t.trims; }},
+    {"Interior Type: 3rd character of the body field", [](const YearTables& t) { return t.interior_types; }},
+    {"Transmission: the trans field", [](const YearTables& t) { return t.transmissions; }},
+    {"Rear Axle Ratio: the axle field", [](const YearTables& t) { return t.axles; }},
+    {"District Sales Office: the dso field", [](const YearTables&) { return DsoTable(); }},
+    {"Assembly Date: 3rd character of the date field, after the day 01 to 31", nullptr},
+}};
+
+constexpr std::size_t kBodyIndex = 1;
+
+void WriteLine(OutputSink& out, std::initializer_list<std::string_view> columns) {
+    bool first = true;
+    for (std::string_view column : columns) {
+        if (!first) out.Append('\t');
+        first = false;
+        out.Append(column);
     }
+    out.Append('\n');
 }
 
 void WriteTable(OutputSink& out, const YearTables& tables, std::size_t index) {
     out.Append("# ");
     out.Append(kCodeTableNames[index]);
     out.Append(": ");
-    out.Append(kTitles[index]);
+    out.Append(kListings[index].title);
     out.Append('\n');
-    switch (index) {
-        case 0:
-            WriteRows(out, tables.plants);
-            break;
-        case 1:
-            for (const BodyPair& row : tables.bodies) {
-                out.Append(row.body_code);
-                out.Append('\t');
-                out.Append(row.serial);
-                out.Append('\t');
-                out.Append(row.text);
-                if (row.WarrantyOnlyText() != row.text) {
-                    out.Append('\t');
-                    out.Append(row.WarrantyOnlyText());
-                }
-                out.Append('\n');
+    if (kListings[index].rows != nullptr) {
+        for (const CodeRow& row : kListings[index].rows(tables))
+            WriteLine(out, {row.code, row.text});
+    } else if (index == kBodyIndex) {
+        for (const BodyPair& row : tables.bodies) {
+            if (row.WarrantyOnlyText() == row.text) {
+                WriteLine(out, {row.body_code, row.serial, row.text});
+            } else {
+                WriteLine(out, {row.body_code, row.serial, row.text, row.WarrantyOnlyText()});
             }
-            break;
-        case 2:
-            WriteRows(out, tables.engines);
-            break;
-        case 3:
-            WriteRows(out, tables.paints);
-            break;
-        case 4:
-            WriteRows(out, tables.trims);
-            break;
-        case 5:
-            WriteRows(out, tables.interior_types);
-            break;
-        case 6:
-            WriteRows(out, tables.transmissions);
-            break;
-        case 7:
-            WriteRows(out, tables.axles);
-            break;
-        case 8:
-            WriteRows(out, DsoTable());
-            break;
-        default:
-            if (!tables.decodes_date) {
-                out.Append("# ");
-                out.Append(YearLabel(tables.year));
-                out.Append(" date codes are not decoded; the date reads n/a.\n");
-                break;
-            }
-            // Month texts follow the day directly and so begin with a blank.
-            for (const CodeRow& row : MonthLetterTable()) {
-                out.Append(row.code);
-                out.Append('\t');
-                out.Append(row.text.substr(row.text.find_first_not_of(' ')));
-                out.Append('\n');
-            }
-            break;
+        }
+    } else if (!tables.decodes_date) {
+        out.Append("# ");
+        out.Append(YearLabel(tables.year));
+        out.Append(" date codes are not decoded; the date reads n/a.\n");
+    } else {
+        // Month texts follow the day directly and so begin with a blank.
+        for (const CodeRow& row : MonthLetterTable())
+            WriteLine(out, {row.code, row.text.substr(row.text.find_first_not_of(' '))});
     }
 }
 

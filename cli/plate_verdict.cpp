@@ -59,13 +59,13 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
     return true;
 }
 
-void AppendNumber(std::string& out, std::size_t value) {
+}  // namespace
+
+void AppendDecimal(std::string& out, std::uint64_t value) {
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out.append(digits, end);
 }
-
-}  // namespace
 
 std::string_view ErrorKindName(ErrorKind kind) {
     switch (kind) {
@@ -167,9 +167,9 @@ void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
             message += "The ";
             message += FieldName(field);
             message += " field holds ";
-            AppendNumber(message, length);
+            AppendDecimal(message, length);
             message += " characters; it takes at most ";
-            AppendNumber(message, ToolMaxLength(field));
+            AppendDecimal(message, ToolMaxLength(field));
             message += '.';
             verdict.SetError(ErrorKind::Input, field, message);
             return;
