@@ -102,7 +102,11 @@ public:
         for (std::size_t i = 0; i < kAllFields.size(); ++i)
             request.fields[i] = record.fields[columns_.fields[i]];
         judge_.Judge(request, verdict_);
-        Write(record.fields);
+        if (format_ == BatchFormat::Csv && !record.source_text.empty()) {
+            WriteCsvRecord(out_, record.source_text, verdict_);  // input columns as the input wrote them
+        } else {
+            Write(record.fields);
+        }
         return verdict_.ok();
     }
 
@@ -168,8 +172,13 @@ int RunBatch(const BatchOptions& options, std::ostream& errors) {
         case ReadResult::Record:
             break;
     }
+    if (record.problem == RecordProblem::TooLong) {
+        errors << "tarnwick-decode: " << input_name << ": the header line is longer than the limit of "
+               << reader.max_record_bytes() << " bytes\n";
+        return 2;
+    }
     if (record.problem != RecordProblem::None) {
-        errors << "tarnwick-decode: " << input_name << ": the header line is not valid CSV\n";
+        errors << "tarnwick-decode: " << input_name << ": the header line has a quote out of place\n";
         return 2;
     }
     const std::vector<std::string> header(record.fields.begin(), record.fields.end());

@@ -107,12 +107,18 @@ ReadResult CsvReader::Next(CsvRecord& record) {
 
         record.line = line_;
         if (scan == Scan::Complete) {
+            std::size_t text_end = record_end;
+            if (text_end > begin_ && buffer_[text_end - 1] == '\n') --text_end;
+            if (text_end > begin_ && buffer_[text_end - 1] == '\r') --text_end;
+            record.source_text = escaped_fields_.empty() ? std::string_view(buffer_.data() + begin_, text_end - begin_)
+                                                         : std::string_view();
             Unescape(record);
             begin_ = record_end;
             line_ += 1 + newlines;
             return ReadResult::Record;
         }
 
+        record.source_text = {};
         // Broken: its first line becomes the broken record and the lines
         // after it are read afresh, so a stray quote cannot swallow them.
         record.fields.clear();

@@ -22,6 +22,10 @@ enum class RecordProblem : std::uint8_t {
 struct CsvRecord {
     // Views into the reader's buffer, valid until the next call of Next().
     std::vector<std::string_view> fields;
+    // The record as the input holds it, without its line end, for copying
+    // the input columns through unchanged. Empty when a field had doubled
+    // quotes, which are undone in place.
+    std::string_view source_text;
     std::uint64_t line = 0;  // the line the record starts on, from 1
     RecordProblem problem = RecordProblem::None;
     std::size_t problem_field = 0;  // from 1, for a broken quote

@@ -261,11 +261,9 @@ void WriteCsvHeader(OutputSink& out, std::span<const std::string> input_columns)
     out.Append(",error_kind,error_field,error_message\n");
 }
 
-void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, const Verdict& verdict) {
-    for (std::string_view field : input_fields) {
-        WriteCsvField(out, field);
-        out.Append(',');
-    }
+namespace {
+
+void WriteCsvVerdict(OutputSink& out, const Verdict& verdict) {
     if (verdict.ok()) {
         out.Append("true");
         for (ResultItem item : kAllResultItems) {
@@ -287,6 +285,22 @@ void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fie
     out.Append(',');
     WriteErrorMessage(out, verdict.lines());
     out.Append('\n');
+}
+
+}  // namespace
+
+void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, const Verdict& verdict) {
+    for (std::string_view field : input_fields) {
+        WriteCsvField(out, field);
+        out.Append(',');
+    }
+    WriteCsvVerdict(out, verdict);
+}
+
+void WriteCsvRecord(OutputSink& out, std::string_view input_text, const Verdict& verdict) {
+    out.Append(input_text);
+    out.Append(',');
+    WriteCsvVerdict(out, verdict);
 }
 
 void WriteTextResults(OutputSink& out, const DecodeResults& results) {

@@ -29,6 +29,9 @@ void WriteCsvHeader(OutputSink& out, std::span<const std::string> input_columns)
 // One row: the input fields as read, then the verdict.
 void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, const Verdict& verdict);
 
+// The same with the input fields copied as the input wrote them.
+void WriteCsvRecord(OutputSink& out, std::string_view input_text, const Verdict& verdict);
+
 // "Year: 1965" … one line per result, as the results panel captions them.
 void WriteTextResults(OutputSink& out, const DecodeResults& results);
 

@@ -122,6 +122,23 @@ TEST_P(Reader, SameRecordsForEveryPieceSize) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, Reader, ::testing::ValuesIn(kCases), [](const auto& info) { return info.param.name; });
 
+// The source text lets the input columns be copied through unchanged; it
+// must stop before the line end, and be absent once doubled quotes were
+// undone in the buffer.
+TEST(SourceText, IsTheRecordWithoutItsLineEnd) {
+    const std::string text = "a,\"b,c\"\r\n\"x\r\ny\",z\n\"say \"\"hi\"\"\",w\nlast,\"q\"";
+    const std::vector<std::string> expected = {"a,\"b,c\"", "\"x\r\ny\",z", "", "last,\"q\""};
+    for (std::size_t piece : {1, 3, 4096}) {
+        PieceSource source(text, piece);
+        CsvReader reader(source, 64, 16);
+        CsvRecord record;
+        std::vector<std::string> got;
+        while (reader.Next(record) == ReadResult::Record)
+            got.emplace_back(record.source_text);
+        EXPECT_EQ(got, expected) << "pieces of " << piece;
+    }
+}
+
 TEST(ReaderErrors, ReadFailureIsReported) {
     PieceSource source("a,b\nc", 3);
     source.FailAtEnd();
