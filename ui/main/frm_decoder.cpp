@@ -307,6 +307,7 @@ void frmDecoder::BuildResultsPanel() {
         caption->setObjectName(QString::fromLatin1(row.caption_name));
         caption->setFont(CaptionFont());
         caption->setTextFormat(Qt::PlainText);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         const QRect place = ToPixels({Tables::kCaptionLeft[column], top, 0, Tables::kCaptionHeight});
         caption->setGeometry(QRect(place.topLeft() + origin, QSize(caption->sizeHint().width(), place.height())));
         this->*row.caption = caption;
@@ -314,6 +315,7 @@ void frmDecoder::BuildResultsPanel() {
         auto* result = new QLabel(Picture1);
         result->setObjectName(QString::fromLatin1(row.result_name));
         result->setTextFormat(Qt::PlainText);
+        result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         result->setPalette(blue);
         result->setGeometry(
             ToPixels({Tables::kResultLeft[column], top, Tables::kResultWidth[column], Tables::kResultHeight})

@@ -1,0 +1,129 @@
+// The message box seam: scripted answers and records, and the real modal
+// box, opened by the window and closed from a timer as a user would.
+#include <QTimer>
+
+#include "window_fixture.h"
+
+using namespace tarnwick;
+using namespace tarnwick::testing;
+using tarnwick::ui::BoxStyle;
+using tarnwick::ui::MessageBox;
+
+namespace {
+
+// What the real box showed, read while it was open.
+struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons;
+};
+
+// Closes the next modal box with the given button once it is open.
+void CloseNextBox(QMessageBox::StandardButton answer, SeenBox* seen) {
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll, answer, seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) return;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        seen->icon = box->icon();
+        for (QAbstractButton* button : box->buttons())
+            seen->buttons << box->standardButton(button);
+        poll->deleteLater();
+        box->button(answer)->click();
+    });
+    poll->start(10);
+}
+
+}  // namespace
+
+class tst_MessageBox : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        MessageBox::setScripted(false);
+        MessageBox::reset();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
+    }
+
+    void stylesMapToIconsAndButtons_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::newRow("0: OK, no icon") << 0 << int(QMessageBox::NoIcon) << int(QMessageBox::Ok);
+        QTest::newRow("36: question, Yes and No")
+            << 36 << int(QMessageBox::Question) << int(QMessageBox::Yes | QMessageBox::No);
+        QTest::newRow("48: warning, OK") << 48 << int(QMessageBox::Warning) << int(QMessageBox::Ok);
+    }
+
+    void stylesMapToIconsAndButtons() {
+        QFETCH(int, style);
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QCOMPARE(int(MessageBox::IconOf(BoxStyle(style))), icon);
+        QCOMPARE(int(MessageBox::ButtonsOf(BoxStyle(style))), buttons);
+    }
+
+    // Scripted boxes are recorded in order and answered from the queue, then
+    // with their first button.
+    void scriptedAnswersInOrder() {
+        MessageBox::setScripted(true);
+        MessageBox::setNextAnswer(QMessageBox::No);
+        QCOMPARE(MessageBox::show(nullptr, QStringLiteral("a?"), BoxStyle::YesNoQuestion, QStringLiteral("A")),
+                 QMessageBox::No);
+        QCOMPARE(MessageBox::show(nullptr, QStringLiteral("b?"), BoxStyle::YesNoQuestion, QStringLiteral("B")),
+                 QMessageBox::Yes);
+        QCOMPARE(MessageBox::show(nullptr, QStringLiteral("c"), BoxStyle::OkWarning, QStringLiteral("C")),
+                 QMessageBox::Ok);
+        const QList<ui::ShownBox> shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown[0].text, QStringLiteral("a?"));
+        QCOMPARE(shown[1].title, QStringLiteral("B"));
+        QCOMPARE(shown[2].icon, QMessageBox::Warning);
+        QCOMPARE(MessageBox::takeShown().size(), 0);
+        QCOMPARE(MessageBox::pendingAnswers(), 0);
+    }
+
+    // The window's carry-over question in a real box: answered No, it
+    // empties the fields, and the focus lands in the new layout.
+    void realCarryOverBox() {
+        Window w;
+        w.field(Field::Body)->setText(QStringLiteral("65A"));
+        SeenBox seen;
+        CloseNextBox(QMessageBox::No, &seen);
+        QTest::mouseClick(w.option(ModelYear::Y1966), Qt::LeftButton);
+
+        QCOMPARE(seen.title, QStringLiteral("Year selection Change"));
+        QCOMPARE(seen.text, QStringLiteral("You have selected a different year. Do you want to carry over the "
+                                           "current data you have already entered?"));
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        QCOMPARE(seen.buttons, (QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No}));
+        QVERIFY(w.field(Field::Body)->text().isEmpty());
+        QCOMPARE(w->focusWidget(), w.field(Field::Warranty));
+        w->hide();
+    }
+
+    // A real Input Error box; the focus moves only after it is closed.
+    void realInputErrorBox() {
+        Window w;
+        w.fill(kGoodPlates[0]);
+        w.field(Field::Axle)->setText(QStringLiteral("?"));
+        SeenBox seen;
+        CloseNextBox(QMessageBox::Ok, &seen);
+        w.button("cmdClear")->setFocus();
+        QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
+
+        QCOMPARE(seen.title, QStringLiteral("Input Error"));
+        QCOMPARE(seen.text, QStringLiteral("Invalid Rear Axle entered for 1964-1/2."));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+        QCOMPARE(w->focusWidget(), w.field(Field::Axle));
+        w->hide();
+    }
+};
+
+QTEST_MAIN(tst_MessageBox)
+#include "tst_message_box.moc"
