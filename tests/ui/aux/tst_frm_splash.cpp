@@ -40,9 +40,13 @@ private:
 
     QPointer<frmSplash> splash_;
     int opened_ = 0;
+    bool splashVisibleAtOpen_ = false;
 };
 
-void tst_frmSplash::init() { opened_ = 0; }
+void tst_frmSplash::init() {
+    opened_ = 0;
+    splashVisibleAtOpen_ = false;
+}
 
 void tst_frmSplash::cleanup() {
     if (splash_) {
@@ -53,7 +57,10 @@ void tst_frmSplash::cleanup() {
 }
 
 void tst_frmSplash::ShowSplash(bool keepTimer) {
-    splash_ = tarnwick::ShowSplashThen([this] { ++opened_; });
+    splash_ = tarnwick::ShowSplashThen([this] {
+        ++opened_;
+        splashVisibleAtOpen_ = splash_ && splash_->isVisible();
+    });
     QVERIFY(QTest::qWaitForWindowActive(splash_));
     QCOMPARE(Timer()->interval(), 4000);
     QVERIFY(Timer()->isActive());
@@ -102,6 +109,7 @@ void tst_frmSplash::timerOpensTheMainWindow() {
 
     Timer()->start(20);  // the 4000 ms are checked above; no need to sit them out
     QTRY_COMPARE(opened_, 1);
+    QVERIFY2(!splashVisibleAtOpen_, "the main window came up while the splash was still on the screen");
     QTRY_VERIFY(splash_.isNull());
     QTest::qWait(50);
     QCOMPARE(opened_, 1);
