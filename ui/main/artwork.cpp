@@ -375,10 +375,15 @@ QPixmap PaintIcon(int side) {
 }  // namespace
 
 QIcon ProgramIcon() {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(PaintIcon(side));
-    return icon;
+    // Painted once; kept for the life of the process (the application and
+    // every window share it), and never destroyed after the application.
+    static const QIcon* const icon = [] {
+        auto* painted = new QIcon;
+        for (int side : {16, 24, 32, 48, 64, 128, 256})
+            painted->addPixmap(PaintIcon(side));
+        return painted;
+    }();
+    return *icon;
 }
 
 }  // namespace tarnwick::ui
