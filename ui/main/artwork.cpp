@@ -271,10 +271,13 @@ void GrillePanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
 }
 
-QImage PaintEmblem(QSize size, int frame) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
+namespace {
+
+// The glint crosses the emblem in the first half of the loop; the second
+// half is still.
+constexpr int kSweepFrames = EmblemWidget::kFrameCount / 2;
+
+void DrawEmblem(QPainter& p, QSize size, int frame) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF oval = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
 
@@ -299,11 +302,8 @@ QImage PaintEmblem(QSize size, int frame) {
     p.setPen(QColor(0xF4, 0xF0, 0xE0));
     p.drawText(field, Qt::AlignCenter, QStringLiteral("TARNWICK"));
 
-    // The glint crosses the emblem in the first half of the loop; the second
-    // half is still.
-    const int sweep = EmblemWidget::kFrameCount / 2;
-    if (frame < sweep) {
-        const qreal x = oval.left() - oval.width() * 0.4 + (oval.width() * 1.8) * frame / (sweep - 1);
+    if (frame < kSweepFrames) {
+        const qreal x = oval.left() - oval.width() * 0.4 + (oval.width() * 1.8) * frame / (kSweepFrames - 1);
         QLinearGradient glint(QPointF(x - 10, 0), QPointF(x + 10, 0));
         glint.setColorAt(0, QColor(255, 255, 255, 0));
         glint.setColorAt(0.5, QColor(255, 255, 255, 150));
@@ -313,6 +313,15 @@ QImage PaintEmblem(QSize size, int frame) {
         p.setClipPath(clip);
         p.fillRect(oval, glint);
     }
+}
+
+}  // namespace
+
+QImage PaintEmblem(QSize size, int frame) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    DrawEmblem(p, size, frame);
     return image;
 }
 
@@ -320,13 +329,16 @@ EmblemWidget::EmblemWidget(QWidget* parent) : QWidget(parent) {
     timer_.setInterval(kFrameMs);
     connect(&timer_, &QTimer::timeout, this, [this] {
         frame_ = (frame_ + 1) % kFrameCount;
-        update();
+        // The still frames look alike: repaint only while the glint moves
+        // and once more to take it away.
+        if (frame_ <= kSweepFrames) update();
     });
 }
 
+// Drawn straight onto the widget, so it is sharp at any screen density.
 void EmblemWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawImage(QPoint(0, 0), PaintEmblem(size(), frame_));
+    DrawEmblem(p, size(), frame_);
 }
 
 void EmblemWidget::showEvent(QShowEvent* event) {

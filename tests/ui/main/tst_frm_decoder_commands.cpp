@@ -140,12 +140,7 @@ private slots:
         w.field(qPrintable(field))->setText(text);
         w.button("cmdClear")->setFocus();
         Decode(w);
-        const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, message);
-        QCOMPARE(shown[0].title, QStringLiteral("Input Error"));
-        QCOMPARE(shown[0].icon, QMessageBox::Warning);
-        QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        ExpectInputError(message);
         QCOMPARE(w.focus()->objectName(), field);
         QCOMPARE(w.results(), before);
     }
@@ -168,12 +163,8 @@ private slots:
         ui::MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
         QTest::mouseClick(w.option(ModelYear::Y1966), Qt::LeftButton);
 
-        const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, kCarryOverText);
-        QCOMPARE(shown[0].title, QStringLiteral("Year selection Change"));
-        QCOMPARE(shown[0].icon, QMessageBox::Question);
-        QCOMPARE(shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        ExpectOneBox(kCarryOverText, QStringLiteral("Year selection Change"), QMessageBox::Question,
+                     QMessageBox::Yes | QMessageBox::No);
 
         const State after = State::Of(w);
         if (yes) {

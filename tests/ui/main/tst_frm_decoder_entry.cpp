@@ -9,8 +9,6 @@ using namespace tarnwick::testing;
 
 namespace {
 
-const QString kInputError = QStringLiteral("Input Error");
-
 // Types each character as a key press carrying it, also outside ASCII.
 void Type(QWidget* widget, const QString& text) {
     for (QChar c : text) {
@@ -188,12 +186,7 @@ private slots:
 
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
 
-        const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, message);
-        QCOMPARE(shown[0].title, kInputError);
-        QCOMPARE(shown[0].icon, QMessageBox::Warning);
-        QCOMPARE(shown[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        ExpectInputError(message);
         QCOMPARE(w.focus()->objectName(), focus);
         QCOMPARE(w->entryIncomplete(), 1);
         QCOMPARE(w.results(), before);
@@ -205,9 +198,7 @@ private slots:
         w.fill(kGoodPlates[0]);
         w.field(Field::Color)->setText(QStringLiteral(" "));
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
-        const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Invalid Exterior Paint Color entered for 1964-1/2."));
+        ExpectInputError(QStringLiteral("Invalid Exterior Paint Color entered for 1964-1/2."));
         QCOMPARE(w->entryIncomplete(), 0);
         QCOMPARE(w.focus(), w.field(Field::Color));
     }
@@ -229,9 +220,7 @@ private slots:
         Window w;
         QTest::mouseClick(w.warrantyBox(), Qt::LeftButton);
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
-        const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
-        QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown[0].text, QStringLiteral("Please enter a Vehicle Warranty Number"));
+        ExpectInputError(QStringLiteral("Please enter a Vehicle Warranty Number"));
         QCOMPARE(w.focus(), w.field(Field::Warranty));
         QCOMPARE(w->entryIncomplete(), 1);
     }

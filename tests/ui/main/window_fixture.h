@@ -65,6 +65,21 @@ inline constexpr std::array<Plate, 7> kGoodPlates = {{
     {ModelYear::Y1970, "0F05G100001", "63A", "U", "3A", "", "33", "V", "5"},
 }};
 
+// Exactly one box was asked for since the last look, and it was this one.
+inline void ExpectOneBox(const QString& text, const QString& title, QMessageBox::Icon icon,
+                         QMessageBox::StandardButtons buttons) {
+    const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].text, text);
+    QCOMPARE(shown[0].title, title);
+    QCOMPARE(shown[0].icon, icon);
+    QCOMPARE(shown[0].buttons, buttons);
+}
+
+inline void ExpectInputError(const QString& text) {
+    ExpectOneBox(text, QStringLiteral("Input Error"), QMessageBox::Warning, QMessageBox::Ok);
+}
+
 class Window {
 public:
     Window() : window_(std::make_unique<ui::frmDecoder>()) {
