@@ -157,15 +157,15 @@ int Run(int argc, const char* const* argv) {
         "Transmission code, 1 character",
     };
     std::vector<CLI::Option*> plate_options = {year_option, only_option};
-    for (Field field : kAllFields) {
+    for (Field field : kAllFields) {  // value names as in the usage line of the footer
         const std::size_t i = static_cast<std::size_t>(field);
         plate_options.push_back(app.add_option("--" + std::string(FieldName(field)), texts[i], help[i])
-                                    ->type_name(std::string(1, static_cast<char>('A' + i))));
+                                    ->type_name(std::string(1, "WBCTDSAR"[i])));
     }
     CLI::Option* format_option = app.add_option("--format", format,
                                                 "text or json for one plate (default text); csv or jsonl for --batch "
                                                 "(default csv)")
-                                     ->type_name("F");
+                                     ->type_name("FORMAT");
     CLI::Option* batch_option =
         app.add_option("--batch", batch, "Decode every row of a CSV file, or of standard input for -")
             ->type_name("FILE|-");
