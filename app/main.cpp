@@ -1,17 +1,38 @@
-// Starts the program: the decoder window, until the splash takes over the
-// start.
+// Starts the program: the splash first, then the decoder window, whose Help
+// menu opens the About and help windows. The program ends with the window.
 #include <QApplication>
+#include <memory>
 
+#include "ui/aux/aux_fonts.h"
+#include "ui/aux/aux_windows.h"
 #include "ui/main/artwork.h"
 #include "ui/main/frm_decoder.h"
+#include "ui/main/window_fonts.h"
+
+namespace {
+
+std::unique_ptr<tarnwick::ui::frmDecoder> OpenDecoderWindow() {
+    auto window = std::make_unique<tarnwick::ui::frmDecoder>();
+    auto* w = window.get();
+    QObject::connect(w, &tarnwick::ui::frmDecoder::aboutRequested, w, [w] { tarnwick::ShowAboutWindow(w); });
+    QObject::connect(w, &tarnwick::ui::frmDecoder::helpRequested, w, [w] { tarnwick::ShowHelpWindow(w); });
+    w->show();
+    return window;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Decoder"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.3"));
-    QApplication::setWindowIcon(tarnwick::ui::ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.Decoder"));
+    tarnwick::InstallFontSubstitutes();
+    tarnwick::ui::InstallFontSubstitutes();
 
-    tarnwick::ui::frmDecoder window;
-    window.show();
+    std::unique_ptr<tarnwick::ui::frmDecoder> window;
+    tarnwick::ShowSplashThen([&window] { window = OpenDecoderWindow(); });
+    // Painted after the splash is up, so that it does not hold the splash back.
+    QApplication::setWindowIcon(tarnwick::ui::ProgramIcon());
     return QApplication::exec();
 }

@@ -53,13 +53,4 @@ QPixmap BackdropPixmap(QSize size, qreal devicePixelRatio) {
     return QPixmap::fromImage(image);
 }
 
-QIcon AppIcon() {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(
-            QPixmap::fromImage(Render(QStringLiteral(":/tarnwick/tarnwick-decoder.svg"), {side, side}, 1.0)));
-    }
-    return icon;
-}
-
 }  // namespace tarnwick

@@ -14,7 +14,4 @@ QPixmap EmblemPixmap(QSize size, qreal devicePixelRatio = 1.0);
 // The faded photograph behind the splash, with a little film grain.
 QPixmap BackdropPixmap(QSize size, qreal devicePixelRatio = 1.0);
 
-// The program's icon in the usual window-icon sizes.
-QIcon AppIcon();
-
 }  // namespace tarnwick
