@@ -67,6 +67,29 @@ private:
     std::array<QByteArray, kAllFields.size()> bytes_;
 };
 
+// A field cut at its limit inside a character outside the Basic Multilingual
+// Plane keeps half of it, which is no character at all. The half goes, so a
+// character that does not fit whole is refused whole.
+void DropHalfCharacters(QLineEdit* edit) {
+    const QString text = edit->text();
+    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); })) return;
+    QString whole;
+    int cursor = edit->cursorPosition();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            whole.append(text[i]).append(text[i + 1]);
+            ++i;
+        } else if (text[i].isSurrogate()) {
+            if (i < edit->cursorPosition()) --cursor;
+        } else {
+            whole.append(text[i]);
+        }
+    }
+    if (whole.size() == text.size()) return;
+    edit->setText(whole);
+    edit->setCursorPosition(cursor);
+}
+
 }  // namespace
 
 struct frmDecoder::Tables {
@@ -341,8 +364,10 @@ void frmDecoder::ConnectControls() {
     connect(mnuAbout, &QAction::triggered, this, &frmDecoder::mnuAbout_Click);
     connect(mnuHelpTopics, &QAction::triggered, this, &frmDecoder::mnuHelpTopics_Click);
     for (Field field : kAllFields) {
-        connect(FieldEdit(field), &QLineEdit::textChanged, this,
-                [this, field] { SetFieldLimit(field, limits_[static_cast<std::size_t>(field)]); });
+        connect(FieldEdit(field), &QLineEdit::textChanged, this, [this, field] {
+            DropHalfCharacters(FieldEdit(field));
+            SetFieldLimit(field, limits_[static_cast<std::size_t>(field)]);
+        });
     }
 }
 
@@ -528,10 +553,14 @@ bool frmDecoder::eventFilter(QObject* watched, QEvent* event) {
 bool frmDecoder::PlateField_KeyPress(QLineEdit* field, QKeyEvent* event) {
     const Qt::KeyboardModifiers chord = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
     const QString typed = event->text();
-    if (chord != Qt::NoModifier || typed.isEmpty() || !typed.front().isPrint()) return false;
-    QString upper = typed;
-    for (QChar& c : upper)
-        c = c.toUpper();
+    if (chord != Qt::NoModifier || typed.isEmpty()) return false;
+    // By whole characters: one outside the Basic Multilingual Plane comes
+    // as two UTF-16 halves that have no case of their own.
+    const QList<uint> characters = typed.toUcs4();
+    if (!QChar::isPrint(characters.front())) return false;
+    QString upper;
+    for (uint c : characters)
+        upper.append(QStringView(QChar::fromUcs4(QChar::toUpper(c))));
     if (upper == typed) return false;
     field->insert(upper);
     return true;
