@@ -100,7 +100,10 @@ ReadResult CsvReader::Next(CsvRecord& record) {
             }
             scan = Scan::Broken;
             record.problem = RecordProblem::TooLong;
-        } else if (scan == Scan::Complete && record_end - begin_ > max_record_) {
+        } else if (record_end - begin_ > max_record_) {
+            // Judged by where the record ended or broke, not by how much of
+            // it happened to be read: the verdict must not depend on how the
+            // input arrives.
             scan = Scan::Broken;
             record.problem = RecordProblem::TooLong;
         }
@@ -142,9 +145,12 @@ CsvReader::Scan CsvReader::ScanRecord(CsvRecord& record, std::size_t& record_end
     const char* const b = buffer_.data();
     const std::size_t e = end_;
     std::size_t p = begin_;
-    const auto broken_at = [&record](std::size_t field) {
+    // A broken record reports where the fault showed, so that the caller can
+    // tell a fault within the length limit from one beyond it.
+    const auto broken_at = [&record, &record_end](std::size_t field, std::size_t at) {
         record.problem = RecordProblem::BrokenQuote;
         record.problem_field = field;
+        record_end = at;
         return Scan::Broken;
     };
 
@@ -155,7 +161,7 @@ CsvReader::Scan CsvReader::ScanRecord(CsvRecord& record, std::size_t& record_end
             std::size_t close = 0;
             for (;;) {
                 const void* hit = std::memchr(b + q, '"', e - q);
-                if (hit == nullptr) return eof_ ? broken_at(record.fields.size() + 1) : Scan::NeedMore;
+                if (hit == nullptr) return eof_ ? broken_at(record.fields.size() + 1, e) : Scan::NeedMore;
                 const auto r = static_cast<std::size_t>(static_cast<const char*>(hit) - b);
                 if (r + 1 == e && !eof_) return Scan::NeedMore;
                 if (r + 1 < e && b[r + 1] == '"') {
@@ -194,7 +200,7 @@ CsvReader::Scan CsvReader::ScanRecord(CsvRecord& record, std::size_t& record_end
                     return Scan::Complete;
                 }
             }
-            return broken_at(record.fields.size());
+            return broken_at(record.fields.size(), p);
         }
 
         const std::size_t q = UnquotedEnd(b, p, e);
@@ -206,7 +212,7 @@ CsvReader::Scan CsvReader::ScanRecord(CsvRecord& record, std::size_t& record_end
             record_end = q;
             return Scan::Complete;
         }
-        if (b[q] == '"') return broken_at(record.fields.size() + 1);
+        if (b[q] == '"') return broken_at(record.fields.size() + 1, q);
         if (b[q] == ',') {
             record.fields.emplace_back(b + p, q - p);
             p = q + 1;

@@ -35,13 +35,15 @@ void CheckError(const InputError& error, ModelYear year, bool warranty_only) {
     Require(error.year == year);
     const std::vector<std::string> lines = error.Lines();
     Require(!lines.empty() && lines.size() <= 3);
-    for (const std::string& line : lines) Require(!line.empty());
+    for (const std::string& line : lines)
+        Require(!line.empty());
     // Only faults in the warranty number can be found when it is read alone.
     if (warranty_only) Require(error.Focus() == Field::Warranty);
 }
 
 void CheckResults(const DecodeResults& results, ModelYear year, bool warranty_only) {
-    for (ResultItem item : kAllResultItems) Require(!results[item].empty());
+    for (ResultItem item : kAllResultItems)
+        Require(!results[item].empty());
     Require(results[ResultItem::Year] == YearLabel(year));
     Require(results[ResultItem::Unit].size() == 6);
     if (warranty_only || year == ModelYear::Y1970) Require(results[ResultItem::Date] == kNotApplicable);
@@ -64,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool warranty_only = (data[0] & 0x80) != 0;
     const auto texts = SplitFields({reinterpret_cast<const char*>(data + 1), size - 1});
     PlateFields fields;
-    for (Field field : kAllFields) fields[field] = texts[static_cast<std::size_t>(field)];
+    for (Field field : kAllFields)
+        fields[field] = texts[static_cast<std::size_t>(field)];
 
     const auto missing = CheckSpaces(year, fields, warranty_only);
     if (missing) Require(fields[missing->field].empty() && !missing->message.empty());

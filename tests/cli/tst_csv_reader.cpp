@@ -48,9 +48,10 @@ void PrintTo(const Read& r, std::ostream* os) {
     *os << "]";
 }
 
-std::vector<Read> ReadAll(const std::string& text, std::size_t piece, std::size_t max_record = 64) {
+std::vector<Read> ReadAll(const std::string& text, std::size_t piece, std::size_t max_record = 64,
+                          std::size_t chunk = 16) {
     PieceSource source(text, piece);
-    CsvReader reader(source, max_record, 16);
+    CsvReader reader(source, max_record, chunk);
     CsvRecord record;
     std::vector<Read> records;
     ReadResult result;
@@ -108,15 +109,24 @@ const ReaderCase kCases[] = {
     {"quoted_field_over_limit",
      "\"" + std::string(50, 'x') + "\n" + std::string(50, 'y') + "\"\nb\n",
      {{{}, 1, kLong}, {{}, 2, kQuote}, {{"b"}, 3, kOk}}},
+    // Judged by where the fault shows, not by how much was read so far.
+    {"quote_fault_beyond_limit", "\"" + std::string(70, 'x') + "\"y\nb\n", {{{}, 1, kLong}, {{"b"}, 2, kOk}}},
+    {"quote_fault_within_limit_of_long_line",
+     "\"a\"x" + std::string(100, 'z') + "\nb\n",
+     {{{}, 1, kQuote}, {{"b"}, 2, kOk}}},
 };
 
 class Reader : public ::testing::TestWithParam<ReaderCase> {};
 
-// Any split of the input gives the same records: a pipe hands out pieces of
-// any size, and records straddle the reader's buffer all the time.
+// Any split of the input and any buffer size give the same records: a pipe
+// hands out pieces of any size, and records straddle the reader's buffer all
+// the time.
 TEST_P(Reader, SameRecordsForEveryPieceSize) {
-    for (std::size_t piece : {1, 2, 3, 5, 8, 13, 4096}) {
-        EXPECT_EQ(ReadAll(GetParam().text, piece), GetParam().expected) << "pieces of " << piece;
+    for (std::size_t chunk : {16, 4096}) {
+        for (std::size_t piece : {1, 2, 3, 5, 8, 13, 4096}) {
+            EXPECT_EQ(ReadAll(GetParam().text, piece, 64, chunk), GetParam().expected)
+                << "pieces of " << piece << ", buffer chunks of " << chunk;
+        }
     }
 }
 
