@@ -94,7 +94,9 @@ ReadResult CsvReader::Next(CsvRecord& record) {
         std::size_t newlines = 0;
         Scan scan = ScanRecord(record, record_end, newlines);
         if (scan == Scan::NeedMore) {
-            if (end_ - begin_ <= max_record_) {
+            // One byte past the limit is still read: deciding on the byte at
+            // the limit may need a look at the byte after it.
+            if (end_ - begin_ <= max_record_ + 1) {
                 if (!Fill()) return ReadResult::Error;
                 continue;
             }

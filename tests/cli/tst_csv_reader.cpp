@@ -111,6 +111,9 @@ const ReaderCase kCases[] = {
      {{{}, 1, kLong}, {{}, 2, kQuote}, {{"b"}, 3, kOk}}},
     // Judged by where the fault shows, not by how much was read so far.
     {"quote_fault_beyond_limit", "\"" + std::string(70, 'x') + "\"y\nb\n", {{{}, 1, kLong}, {{"b"}, 2, kOk}}},
+    {"quote_fault_at_the_limit_seen_by_its_next_byte",
+     std::string(61, 'x') + ",\"\"\rz" + std::string(10, 'z') + "\nb\n",
+     {{{}, 1, kQuote}, {{"b"}, 2, kOk}}},
     {"quote_fault_within_limit_of_long_line",
      "\"a\"x" + std::string(100, 'z') + "\nb\n",
      {{{}, 1, kQuote}, {{"b"}, 2, kOk}}},
