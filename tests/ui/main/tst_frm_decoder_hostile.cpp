@@ -206,16 +206,26 @@ private slots:
         const ModelYear y = ModelYear(year);
         const QString hostile = Repeated(pattern, kPasteLength);
         const int limit = int(FieldMaxLength(f, y));
+        const Plate& good = kGoodPlates[std::size_t(year)];
         Window w;
         w.choose(y);
-        for (Route route : {Route::Paste, Route::SetText, Route::Insert}) {
-            w.fill(kGoodPlates[std::size_t(year)]);
-            QLineEdit* edit = w.field(f);
-            Enter(edit, hostile, route);
-            QVERIFY2(edit->text() == WholeCharactersWithin(hostile, limit), RouteName(route));
-            FieldHoldsWholeCharactersWithin(edit, limit);
-            DecodeMatchesCore(w, y);
-            if (QTest::currentTestFailed()) qWarning("by %s", RouteName(route));
+        // The warranty number once more with Warranty Number Only ticked.
+        for (bool warranty_only : {false, true}) {
+            if (warranty_only && f != Field::Warranty) break;
+            if (warranty_only) QTest::mouseClick(w.warrantyBox(), Qt::LeftButton, {}, QPoint(5, 8));
+            for (Route route : {Route::Paste, Route::SetText, Route::Insert}) {
+                if (warranty_only) {
+                    w.field(Field::Warranty)->setText(QString::fromLatin1(good.warranty));
+                } else {
+                    w.fill(good);
+                }
+                QLineEdit* edit = w.field(f);
+                Enter(edit, hostile, route);
+                QVERIFY2(edit->text() == WholeCharactersWithin(hostile, limit), RouteName(route));
+                FieldHoldsWholeCharactersWithin(edit, limit);
+                DecodeMatchesCore(w, y, warranty_only);
+                if (QTest::currentTestFailed()) qWarning("by %s", RouteName(route));
+            }
         }
     }
 
