@@ -3,11 +3,10 @@
 #include <QApplication>
 #include <memory>
 
-#include "ui/aux/aux_fonts.h"
 #include "ui/aux/aux_windows.h"
+#include "ui/common/font_substitutes.h"
 #include "ui/main/artwork.h"
 #include "ui/main/frm_decoder.h"
-#include "ui/main/window_fonts.h"
 
 namespace {
 
@@ -27,7 +26,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Decoder"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.3"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.Decoder"));
-    tarnwick::InstallFontSubstitutes();
     tarnwick::ui::InstallFontSubstitutes();
 
     std::unique_ptr<tarnwick::ui::frmDecoder> window;

@@ -16,6 +16,7 @@
 #include "ui/aux/aux_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_splash.h"
+#include "ui/common/font_substitutes.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ private:
 // What the program does up to the splash.
 int RunChild(int argc, char** argv) {
     QApplication app(argc, argv);
-    tarnwick::InstallFontSubstitutes();
+    tarnwick::ui::InstallFontSubstitutes();
     FirstPaint watcher;
     tarnwick::frmSplash* splash = tarnwick::ShowSplashThen([] {});
     splash->installEventFilter(&watcher);

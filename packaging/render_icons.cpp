@@ -8,8 +8,8 @@
 #include <QImage>
 #include <cstdio>
 
+#include "ui/common/font_substitutes.h"
 #include "ui/main/artwork.h"
-#include "ui/main/window_fonts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

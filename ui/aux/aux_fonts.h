@@ -1,15 +1,10 @@
-// The windows name the fonts of the system they were drawn on, MS Sans Serif
-// and Arial. Where those are missing, Liberation Sans (metric-compatible with
-// Arial) stands in for both.
+// The fonts of the splash, About and Help windows, by point size; their
+// stand-ins are registered by ui/common/font_substitutes.h.
 #pragma once
 
 #include <QFont>
 
 namespace tarnwick {
-
-// Registers the stand-ins once per process; call after QApplication exists
-// and before any window is built. Safe to call more than once.
-void InstallFontSubstitutes();
 
 // MS Sans Serif, the dialogs' default font: 8.25 pt regular unless told.
 QFont DialogFont(qreal pointSize = 8.25, bool bold = false);

@@ -1,9 +1,6 @@
 // Font stand-ins and the window's fonts.
 #include "ui/main/window_fonts.h"
 
-#include <QFontDatabase>
-#include <QStringList>
-
 namespace tarnwick::ui {
 namespace {
 
@@ -20,15 +17,6 @@ QFont Font(const char* family, int pixels, bool bold) {
 }
 
 }  // namespace
-
-void InstallFontSubstitutes() {
-    for (const char* family : {kDialogFamily, kLetteringFamily}) {
-        const QString name = QString::fromLatin1(family);
-        if (!QFontDatabase::hasFamily(name) && QFont::substitutes(name).isEmpty()) {
-            QFont::insertSubstitution(name, QString::fromLatin1(kSubstituteFamily));
-        }
-    }
-}
 
 QFont DialogFont() { return Font(kDialogFamily, kDialogPixels, false); }
 QFont CaptionFont() { return Font(kDialogFamily, kDialogPixels, true); }

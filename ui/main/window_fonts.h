@@ -4,15 +4,12 @@
 
 #include <QFont>
 
+#include "ui/common/font_substitutes.h"
+
 namespace tarnwick::ui {
 
 inline constexpr const char* kDialogFamily = "MS Sans Serif";
 inline constexpr const char* kLetteringFamily = "Arial";
-inline constexpr const char* kSubstituteFamily = "Liberation Sans";
-
-// Maps "MS Sans Serif" and "Arial" to Liberation Sans when they are not
-// installed. Safe to call more than once.
-void InstallFontSubstitutes();
 
 QFont DialogFont();                                     // MS Sans Serif 8.25 pt: captions, buttons, results
 QFont CaptionFont();                                    // the same, bold: the result captions

@@ -9,6 +9,7 @@
 #include "ui/aux/aux_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_about.h"
+#include "ui/common/font_substitutes.h"
 
 using tarnwick::frmAbout;
 using tarnwick::test::ModalRun;
@@ -26,7 +27,7 @@ class tst_frmAbout : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tarnwick::InstallFontSubstitutes(); }
+    void initTestCase() { tarnwick::ui::InstallFontSubstitutes(); }
     void cleanup() { QVERIFY(tarnwick::test::NoWindowLeft()); }
 
     void captionTitleAndVersion();

@@ -11,6 +11,7 @@
 #include "ui/aux/aux_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_help.h"
+#include "ui/common/font_substitutes.h"
 
 using tarnwick::frmHelp;
 using tarnwick::test::ModalRun;
@@ -20,7 +21,7 @@ class tst_frmHelp : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tarnwick::InstallFontSubstitutes(); }
+    void initTestCase() { tarnwick::ui::InstallFontSubstitutes(); }
     void cleanup() { QVERIFY(tarnwick::test::NoWindowLeft()); }
 
     void caption();

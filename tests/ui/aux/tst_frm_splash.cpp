@@ -9,6 +9,7 @@
 #include "ui/aux/aux_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_splash.h"
+#include "ui/common/font_substitutes.h"
 
 using tarnwick::frmSplash;
 
@@ -16,7 +17,7 @@ class tst_frmSplash : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { tarnwick::InstallFontSubstitutes(); }
+    void initTestCase() { tarnwick::ui::InstallFontSubstitutes(); }
     void init();
     void cleanup();
 
