@@ -2,23 +2,11 @@
 // length limits, and the completeness check before a decode.
 #include <QClipboard>
 
+#include "key_typing.h"
 #include "window_fixture.h"
 
 using namespace tarnwick;
 using namespace tarnwick::testing;
-
-namespace {
-
-// Types each character as a key press carrying it, also outside ASCII.
-void Type(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        const auto key = Qt::Key(c.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Press, widget, key, QString(c), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, widget, key, QString(c), Qt::NoModifier);
-    }
-}
-
-}  // namespace
 
 class tst_FrmDecoderEntry : public QObject {
     Q_OBJECT
@@ -46,7 +34,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         Window w;
-        Type(w.field(Field::Warranty), typed);
+        TypeText(w.field(Field::Warranty), typed);
         QCOMPARE(w.field(Field::Warranty)->text(), shown);
     }
 
