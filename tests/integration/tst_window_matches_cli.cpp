@@ -127,6 +127,10 @@ QList<Sample> NormalSamples(ModelYear year) {
     add("ten-character warranty number", Field::Warranty, warranty.left(10));
     for (Field f : kAllFields)
         add(std::string(FieldName(f)) + " empty", f, QString());
+    // Full to the limit counted in characters, the last one two UTF-16 units.
+    for (Field f : kAllFields)
+        add(std::string(FieldName(f)) + " ending outside the BMP", f,
+            base[f].left(qsizetype(FieldMaxLength(f, year)) - 1) + QString::fromUtf8("😀"));
 
     Sample lower = base;
     lower.name = "typed in lower case";
@@ -179,6 +183,7 @@ QList<Sample> WarrantyOnlySamples(ModelYear year) {
     add("unit number with a letter", warranty.left(10) + QStringLiteral("X"), false);
     add("empty", QString(), true);
     add("Greek", QString::fromUtf8("αβγ"), true);
+    add("unit number ending outside the BMP", warranty.left(10) + QString::fromUtf8("𐐀"), false);
     return samples;
 }
 
@@ -318,7 +323,7 @@ private slots:
         QFETCH(int, sample);
         const Sample& s = AllSamples()[sample];
         for (Field f : kAllFields)
-            QVERIFY2(s[f].size() <= qsizetype(FieldMaxLength(f, s.year)), "longer than the window's field");
+            QVERIFY2(s[f].toUcs4().size() <= qsizetype(FieldMaxLength(f, s.year)), "longer than the window's field");
 
         Window w;
         w.choose(s.year);

@@ -21,6 +21,7 @@
 #include "decoder/year_decoder.h"
 #include "ui/main/artwork.h"
 #include "ui/main/message_box.h"
+#include "ui/main/plate_field_edit.h"
 #include "ui/main/window_fonts.h"
 
 namespace tarnwick::ui {
@@ -67,29 +68,6 @@ private:
     std::array<QByteArray, kAllFields.size()> bytes_;
 };
 
-// A field cut at its limit inside a character outside the Basic Multilingual
-// Plane keeps half of it, which is no character at all. The half goes, so a
-// character that does not fit whole is refused whole.
-void DropHalfCharacters(QLineEdit* edit) {
-    const QString text = edit->text();
-    if (std::none_of(text.begin(), text.end(), [](QChar c) { return c.isSurrogate(); })) return;
-    QString whole;
-    int cursor = edit->cursorPosition();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            whole.append(text[i]).append(text[i + 1]);
-            ++i;
-        } else if (text[i].isSurrogate()) {
-            if (i < edit->cursorPosition()) --cursor;
-        } else {
-            whole.append(text[i]);
-        }
-    }
-    if (whole.size() == text.size()) return;
-    edit->setText(whole);
-    edit->setCursorPosition(cursor);
-}
-
 }  // namespace
 
 struct frmDecoder::Tables {
@@ -124,7 +102,7 @@ struct frmDecoder::Tables {
     }};
 
     struct EntryField {
-        QLineEdit* frmDecoder::*edit;
+        PlateFieldEdit* frmDecoder::*edit;
         const char* name;
     };
 
@@ -303,7 +281,7 @@ void frmDecoder::BuildControls() {
 
     for (auto field = Tables::kFieldsFrontToBack.rbegin(); field != Tables::kFieldsFrontToBack.rend(); ++field) {
         const Tables::EntryField& entry = Tables::kFields[static_cast<std::size_t>(*field)];
-        auto* edit = Make<QLineEdit>(client, entry.name, FieldTwips(kLayout1965, *field));
+        auto* edit = Make<PlateFieldEdit>(client, entry.name, FieldTwips(kLayout1965, *field));
         edit->setFont(EntryFont());
         edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         edit->installEventFilter(this);
@@ -311,10 +289,12 @@ void frmDecoder::BuildControls() {
         SetFieldLimit(*field, static_cast<int>(FieldMaxLength(*field, ModelYear::Y1964Half)));
     }
 
-    for (QPushButton* button : {cmdDecode, cmdClear, cmdExit}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
+    // Enter presses the focused button, as Space does. Outside a dialog
+    // there is no default button, so Enter in an entry field stays idle.
+    for (QPushButton* button : {cmdDecode, cmdClear, cmdExit})
+        button->setAutoDefault(true);
+    for (const Tables::Year& row : Tables::kYears)
+        (this->*row.option)->installEventFilter(this);
 }
 
 void frmDecoder::BuildResultsPanel() {
@@ -363,18 +343,13 @@ void frmDecoder::ConnectControls() {
     connect(mnuWarranty, &QAction::triggered, this, &frmDecoder::mnuWarranty_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmDecoder::mnuAbout_Click);
     connect(mnuHelpTopics, &QAction::triggered, this, &frmDecoder::mnuHelpTopics_Click);
-    for (Field field : kAllFields) {
-        connect(FieldEdit(field), &QLineEdit::textChanged, this, [this, field] {
-            DropHalfCharacters(FieldEdit(field));
-            SetFieldLimit(field, limits_[static_cast<std::size_t>(field)]);
-        });
-    }
 }
 
 // The window opens in the 1964-1/2 layout; nothing is asked and no menu item
 // is checked yet.
 void frmDecoder::Form_Load() {
     ApplyLayout(kLayout1965, ModelYear::Y1964Half);
+    KeepTabStopOnSelectedYear();
     txtBody->setFocus();
 }
 
@@ -399,6 +374,44 @@ void frmDecoder::optYear_Click(ModelYear year) {
     for (ModelYear each : kAllModelYears)
         YearMenuItem(each)->setChecked(each == year);
     ApplyLayout(layout, year);
+    KeepTabStopOnSelectedYear();
+}
+
+// Tab and Shift+Tab enter the year group on the selected year only; the
+// others are reached with the arrow keys.
+void frmDecoder::KeepTabStopOnSelectedYear() {
+    for (const Tables::Year& row : Tables::kYears) {
+        QRadioButton* option = this->*row.option;
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+// An arrow key selects the next or previous year, round the group, and runs
+// the year change as a click would, focus move included.
+bool frmDecoder::YearOption_KeyPress(QRadioButton* option, const QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    int step = 0;
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        default:
+            return false;
+    }
+    const auto count = static_cast<int>(Tables::kYears.size());
+    for (int i = 0; i < count; ++i) {
+        if (this->*Tables::kYears[static_cast<std::size_t>(i)].option != option) continue;
+        QRadioButton* next = this->*Tables::kYears[static_cast<std::size_t>((i + step + count) % count)].option;
+        next->setFocus(Qt::TabFocusReason);
+        next->click();
+        return true;
+    }
+    return false;
 }
 
 void frmDecoder::mnuYear_Click(ModelYear year) {
@@ -428,15 +441,7 @@ void frmDecoder::ApplyLayout(const PlateLayout& layout, ModelYear year) {
         setTabOrder(chain[i - 1], chain[i]);
 }
 
-void frmDecoder::SetFieldLimit(Field field, int limit) {
-    const auto index = static_cast<std::size_t>(field);
-    limits_[index] = limit;
-    QLineEdit* edit = FieldEdit(field);
-    // Setting the limit rewrites the text (moving the cursor), so only when
-    // it really changes.
-    const int wanted = std::max(limit, static_cast<int>(edit->text().size()));
-    if (edit->maxLength() != wanted) edit->setMaxLength(wanted);
-}
+void frmDecoder::SetFieldLimit(Field field, int limit) { FieldEdit(field)->setCharacterLimit(limit); }
 
 void frmDecoder::Clear() {
     for (Field field : {Field::Body, Field::Color, Field::Trim, Field::Date, Field::Dso, Field::Axle, Field::Trans,
@@ -545,6 +550,10 @@ bool frmDecoder::eventFilter(QObject* watched, QEvent* event) {
     if (field != nullptr && event->type() == QEvent::KeyPress) {
         return PlateField_KeyPress(field, static_cast<QKeyEvent*>(event));
     }
+    auto* option = qobject_cast<QRadioButton*>(watched);
+    if (option != nullptr && event->type() == QEvent::KeyPress) {
+        return YearOption_KeyPress(option, static_cast<QKeyEvent*>(event));
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -580,7 +589,7 @@ ModelYear frmDecoder::SelectedYear() const {
 
 bool frmDecoder::WarrantyOnly() const { return chkWarranty->isChecked(); }
 
-QLineEdit* frmDecoder::FieldEdit(Field field) const {
+PlateFieldEdit* frmDecoder::FieldEdit(Field field) const {
     return this->*Tables::kFields[static_cast<std::size_t>(field)].edit;
 }
 

@@ -26,6 +26,7 @@ namespace tarnwick::ui {
 
 class EmblemWidget;
 class GrillePanel;
+class PlateFieldEdit;
 class PlatePictureBox;
 
 class frmDecoder : public QMainWindow {
@@ -86,6 +87,8 @@ private:
     void mnuAbout_Click();
     void mnuHelpTopics_Click();
     bool PlateField_KeyPress(QLineEdit* field, QKeyEvent* event);
+    bool YearOption_KeyPress(QRadioButton* option, const QKeyEvent* event);
+    void KeepTabStopOnSelectedYear();
 
     void DecodeYear(ModelYear year);
     void ApplyLayout(const PlateLayout& layout, ModelYear year);
@@ -94,21 +97,21 @@ private:
     bool WarrantyOnly() const;
     bool IsMenuShortcut(const QKeyEvent* event) const;
 
-    QLineEdit* FieldEdit(Field field) const;
+    PlateFieldEdit* FieldEdit(Field field) const;
     QRadioButton* OptionButton(ModelYear year) const;
     QAction* YearMenuItem(ModelYear year) const;
     QLabel* ResultLabel(ResultItem item) const;
     PlatePictureBox* PictureBox(PlatePicture picture) const;
 
     // Entry fields, front to back.
-    QLineEdit* txtWarranty = nullptr;
-    QLineEdit* txtTrans = nullptr;
-    QLineEdit* txtAxle = nullptr;
-    QLineEdit* txtDSO = nullptr;
-    QLineEdit* txtDate = nullptr;
-    QLineEdit* txtTrim = nullptr;
-    QLineEdit* txtColor = nullptr;
-    QLineEdit* txtBody = nullptr;
+    PlateFieldEdit* txtWarranty = nullptr;
+    PlateFieldEdit* txtTrans = nullptr;
+    PlateFieldEdit* txtAxle = nullptr;
+    PlateFieldEdit* txtDSO = nullptr;
+    PlateFieldEdit* txtDate = nullptr;
+    PlateFieldEdit* txtTrim = nullptr;
+    PlateFieldEdit* txtColor = nullptr;
+    PlateFieldEdit* txtBody = nullptr;
 
     QGroupBox* fraOptions = nullptr;
     QCheckBox* chkWarranty = nullptr;
@@ -177,9 +180,6 @@ private:
     QAction* mnuHelpTopics = nullptr;
 
     std::int16_t EntryIncomplete = 0;
-    // Each field's length limit. Typing stops at it, but text that is
-    // already longer (carried over from another year) is kept whole.
-    std::array<int, kAllFields.size()> limits_{};
     QList<QKeySequence> menuShortcuts_;
     std::function<void()> exitHandler_;
 };

@@ -55,7 +55,7 @@ struct State {
         s.focus = w.focus() != nullptr ? w.focus()->objectName() : QString();
         s.warranty_box = w.warrantyBox()->isChecked();
         s.warranty_check = w.menu("mnuWarranty")->isChecked();
-        s.date_limit = w.field(Field::Date)->maxLength();
+        s.date_limit = w.limit(Field::Date);
         return s;
     }
 
@@ -307,7 +307,7 @@ private slots:
         QSignalSpy help(w.get(), &ui::frmDecoder::helpRequested);
         if (effect.startsWith(QLatin1String("opt"))) w.choose(ModelYear::Y1967);
         QLineEdit* edit = w.field(qPrintable(field));
-        const QString text = QStringLiteral("5F").left(edit->maxLength());
+        const QString text = QStringLiteral("5F").left(edit->property("characterLimit").toInt());
         if (effect != QLatin1String("decode")) {
             edit->setText(text);
             edit->selectAll();
@@ -438,6 +438,78 @@ private slots:
             QCOMPARE(w.warrantyBox()->isChecked(), on);
             QCOMPARE(w.menu("mnuWarranty")->isChecked(), on);
         }
+    }
+
+    // Arrow keys among the year buttons run the whole year change, and the
+    // focus goes on to the layout's first field, as after a click.
+    void arrowKeysChangeTheYear_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("warrantyOnly");
+        QTest::addColumn<bool>("withText");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Down to 1965") << int(Qt::Key_Down) << false << false << int(ModelYear::Y1965) << "txtBody";
+        QTest::newRow("Up round to 1970") << int(Qt::Key_Up) << false << false << int(ModelYear::Y1970) << "txtDate";
+        QTest::newRow("Right, Warranty Number Only")
+            << int(Qt::Key_Right) << true << false << int(ModelYear::Y1965) << "txtWarranty";
+        QTest::newRow("Down, carry-over answered Yes")
+            << int(Qt::Key_Down) << false << true << int(ModelYear::Y1965) << "txtBody";
+    }
+    void arrowKeysChangeTheYear() {
+        QFETCH(int, key);
+        QFETCH(bool, warrantyOnly);
+        QFETCH(bool, withText);
+        QFETCH(int, year);
+        QFETCH(QString, focus);
+        Window w;
+        if (warrantyOnly) w.warrantyBox()->click();
+        if (withText) w.field(Field::Body)->setText(QStringLiteral("65A"));
+        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+        w.option(ModelYear::Y1964Half)->setFocus();
+        QTest::keyClick(w.option(ModelYear::Y1964Half), Qt::Key(key));
+        QCOMPARE(ui::MessageBox::takeShown().size(), withText ? 1 : 0);
+        ui::MessageBox::reset();
+        QVERIFY(w.option(ModelYear(year))->isChecked());
+        QVERIFY(w.yearMenu(ModelYear(year))->isChecked());
+        QCOMPARE(w.focus()->objectName(), focus);
+    }
+
+    // Tab and Shift+Tab both enter the year group on the selected year.
+    void tabEntersTheYearsOnTheSelectedOne_data() {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<bool>("backwards");
+        QTest::newRow("Shift+Tab at start") << int(ModelYear::Y1964Half) << true;
+        QTest::newRow("Shift+Tab after 1966") << int(ModelYear::Y1966) << true;
+        QTest::newRow("Tab after 1968") << int(ModelYear::Y1968) << false;
+    }
+    void tabEntersTheYearsOnTheSelectedOne() {
+        QFETCH(int, year);
+        QFETCH(bool, backwards);
+        Window w;
+        if (year != int(ModelYear::Y1964Half)) w.yearMenu(ModelYear(year))->trigger();
+        QWidget* from = backwards ? static_cast<QWidget*>(w.warrantyBox()) : w.button("cmdExit");
+        from->setFocus();
+        QTest::keyClick(from, backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(w.focus(), w.option(ModelYear(year)));
+    }
+
+    // Enter presses the focused button, as Space does.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Decode") << "cmdDecode";
+        QTest::newRow("Clear") << "cmdClear";
+        QTest::newRow("Exit") << "cmdExit";
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(QString, button);
+        Window w;
+        w.field(Field::Trim)->setText(QStringLiteral("42"));
+        QPushButton* pressed = w.button(qPrintable(button));
+        pressed->setFocus();
+        QTest::keyClick(pressed, Qt::Key_Return);
+        QCOMPARE(ui::MessageBox::takeShown().size(), button == QLatin1String("cmdDecode") ? 1 : 0);
+        QCOMPARE(w.field(Field::Trim)->text().isEmpty(), button == QLatin1String("cmdClear"));
+        QCOMPARE(w.exits, button == QLatin1String("cmdExit") ? 1 : 0);
     }
 
     void exitButtonAndMenu() {

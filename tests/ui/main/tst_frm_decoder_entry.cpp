@@ -111,7 +111,7 @@ private slots:
         QTest::keyClick(date, Qt::Key_Backspace);
         QTest::keyClicks(date, QStringLiteral("99"));
         QCOMPARE(date->text(), QStringLiteral("123"));
-        QCOMPARE(date->maxLength(), 3);
+        QCOMPARE(w.limit(Field::Date), 3);
     }
 
     // The seven door plate fields are asked for in a fixed order, then the

@@ -182,7 +182,7 @@ private slots:
             QCOMPARE(edit->height(), 25);
         }
         QCOMPARE(w.field(Field::Date)->width(), Px(expected->date_width));
-        QCOMPARE(w.field(Field::Date)->maxLength(), expected->date_limit);
+        QCOMPARE(w.limit(Field::Date), expected->date_limit);
         QCOMPARE(w.field(Field::Warranty)->width(), Px(3450 + 2080) - Px(3450));
 
         QCOMPARE(w.focus(), w.field(expected->tab_order[0]));
@@ -200,7 +200,7 @@ private slots:
         Window w;
         for (const auto& [name, at] : kA.positions)
             QCOMPARE(w.field(name)->pos(), QPoint(Px(at.x()), Px(at.y())));
-        QCOMPARE(w.field(Field::Date)->maxLength(), 3);
+        QCOMPARE(w.limit(Field::Date), 3);
     }
 
     void checkMarksFollowTheYear() {

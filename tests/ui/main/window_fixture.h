@@ -101,6 +101,8 @@ public:
 
     QLineEdit* field(Field f) const { return find<QLineEdit>(FieldName(f)); }
     QLineEdit* field(const char* name) const { return find<QLineEdit>(name); }
+    // A field's length limit, in characters.
+    int limit(Field f) const { return field(f)->property("characterLimit").toInt(); }
     QRadioButton* option(ModelYear year) const { return find<QRadioButton>(OptionName(year)); }
     QAction* menu(const char* name) const { return find<QAction>(name); }
     QAction* yearMenu(ModelYear year) const { return find<QAction>(MenuName(year)); }
