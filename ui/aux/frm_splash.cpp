@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "ui/aux/artwork.h"
 #include "ui/aux/aux_fonts.h"
@@ -21,6 +22,27 @@ constexpr int kSplashMilliseconds = 4000;
 // The window draws its own raised dialog border: it has no title bar, so the
 // window manager draws none.
 constexpr int kBorder = 2;
+
+// Only keys that type a character close the card: a printable one, Space,
+// Enter, Esc or Backspace. Arrows, function keys, Insert and Delete type
+// none, and Alt+letter is a menu key, not typing.
+bool TypesACharacter(const QKeyEvent* event) {
+    if (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) return false;
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Backspace:
+            return true;
+        case Qt::Key_Delete:
+            return false;
+        default:
+            break;
+    }
+    const QString text = event->text();
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+}
 
 }  // namespace
 
@@ -87,6 +109,8 @@ frmSplash::frmSplash(QWidget* parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; the card stays its full time.
+    Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     connect(Frame1, &SplashFrame::clicked, this, &frmSplash::Frame1_Click);
 
@@ -127,10 +151,8 @@ void frmSplash::Timer1_Timer() { close(); }
 
 void frmSplash::Frame1_Click() { close(); }
 
-// Only keys that type something close the card: arrows, function keys and
-// lone modifiers type nothing.
 void frmSplash::keyPressEvent(QKeyEvent* event) {
-    if (event->text().isEmpty()) {
+    if (!TypesACharacter(event)) {
         QFrame::keyPressEvent(event);
         return;
     }

@@ -30,14 +30,17 @@ std::optional<QString> FindInRegistry(SystemAccess& system, RegistryReader& regi
     return tool;
 }
 
-std::optional<QString> FindOnPath(SystemAccess& system) {
+// The first of the known tools that is installed and really starts; one
+// that is found but fails (a broken interpreter line, no permission) makes
+// way for the next.
+bool StartFromPath(SystemAccess& system) {
     for (const char* name : kSysInfoPrograms) {
-        QString path = system.FindProgram(QString::fromLatin1(name));
-        if (!path.isEmpty()) {
-            return path;
+        const QString path = system.FindProgram(QString::fromLatin1(name));
+        if (!path.isEmpty() && system.StartProgram(path)) {
+            return true;
         }
     }
-    return std::nullopt;
+    return false;
 }
 
 }  // namespace
@@ -71,8 +74,12 @@ bool GetKeyValue(RegistryReader& registry, RegKey KeyRoot, const std::string& Ke
 
 void StartSysInfo(SystemAccess& system, QWidget* parent) {
     RegistryReader* registry = system.Registry();
-    const std::optional<QString> tool = registry ? FindInRegistry(system, *registry) : FindOnPath(system);
-    if (tool && system.StartProgram(*tool)) {
+    if (registry != nullptr) {
+        const std::optional<QString> tool = FindInRegistry(system, *registry);
+        if (tool && system.StartProgram(*tool)) {
+            return;
+        }
+    } else if (StartFromPath(system)) {
         return;
     }
     system.ShowMessage(parent, ThisApp().title, QStringLiteral("System Information Is Unavailable At This Time"));

@@ -88,7 +88,7 @@ public:
     QString FindProgram(const QString& name) override { return onPath.value(name); }
     bool StartProgram(const QString& path) override {
         started << path;
-        return startWorks;
+        return startWorks && !broken.contains(path);
     }
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
         messages << title + QLatin1Char('|') + text;
@@ -100,6 +100,7 @@ public:
     QSet<QString> files;
     QMap<QString, QString> onPath;
     bool startWorks = true;
+    QSet<QString> broken;  // found, but fail to start
     QStringList filesAsked;
     QStringList started;
     QStringList messages;
@@ -222,6 +223,12 @@ void tst_SysInfo::startSysInfo_data() {
         s.onPath[QStringLiteral("hardinfo")] = QStringLiteral("/usr/bin/hardinfo");
         s.startWorks = false;
     }) << QStringList{QStringLiteral("/usr/bin/hardinfo")} << true;
+    QTest::newRow("no registry: the first program found will not start, the next does") << Setup([](FakeSystem& s) {
+        s.hasRegistry = false;
+        s.onPath[QStringLiteral("hardinfo")] = QStringLiteral("/usr/bin/hardinfo");
+        s.onPath[QStringLiteral("kinfocenter")] = QStringLiteral("/usr/bin/kinfocenter");
+        s.broken << QStringLiteral("/usr/bin/hardinfo");
+    }) << QStringList{QStringLiteral("/usr/bin/hardinfo"), QStringLiteral("/usr/bin/kinfocenter")} << false;
 }
 
 void tst_SysInfo::startSysInfo() {
