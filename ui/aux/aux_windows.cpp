@@ -9,6 +9,7 @@
 #include "ui/aux/frm_about.h"
 #include "ui/aux/frm_help.h"
 #include "ui/aux/frm_splash.h"
+#include "ui/common/return_focus.h"
 
 namespace tarnwick {
 
@@ -43,12 +44,14 @@ void ShowAboutWindow(QWidget* parent) {
     frmAbout about(parent);
     CentreOnScreen(about, parent);
     about.exec();
+    ui::ReturnFocusTo(parent);
 }
 
 void ShowHelpWindow(QWidget* parent) {
     frmHelp help(parent);
     CentreOnScreen(help, parent);
     help.exec();
+    ui::ReturnFocusTo(parent);
 }
 
 }  // namespace tarnwick

@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "ui/aux/aux_fonts.h"
+#include "ui/common/program_message_box.h"
+#include "ui/common/return_focus.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -58,9 +62,10 @@ public:
     bool StartProgram(const QString& path) override { return QProcess::startDetached(path, {}); }
 
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+        ui::ProgramMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent, DialogFont());
         box.setObjectName(QStringLiteral("msgSysInfo"));
         box.exec();
+        ui::ReturnFocusTo(parent);
     }
 
 private:

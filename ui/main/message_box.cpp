@@ -3,6 +3,10 @@
 
 #include <QPushButton>
 
+#include "ui/common/program_message_box.h"
+#include "ui/common/return_focus.h"
+#include "ui/main/window_fonts.h"
+
 namespace tarnwick::ui {
 namespace {
 
@@ -46,10 +50,12 @@ QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& tex
         s.shown.append({text, title, IconOf(style), ButtonsOf(style)});
         return s.answers.isEmpty() ? DefaultButton(style) : s.answers.takeFirst();
     }
-    QMessageBox box(IconOf(style), title, text, ButtonsOf(style), parent);
-    box.setTextFormat(Qt::PlainText);
+    ProgramMessageBox box(IconOf(style), title, text, ButtonsOf(style), parent, DialogFont());
+    if (style == BoxStyle::YesNoQuestion) box.requireAnswer();
     box.setDefaultButton(DefaultButton(style));
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    ReturnFocusTo(parent);
+    return answer;
 }
 
 void MessageBox::setScripted(bool scripted) { script().scripted = scripted; }

@@ -1,6 +1,8 @@
 // The message box seam: scripted answers and records, and the real modal
 // box, opened by the window and closed from a timer as a user would.
+#include <QFontInfo>
 #include <QTimer>
+#include <functional>
 
 #include "window_fixture.h"
 
@@ -16,20 +18,36 @@ struct SeenBox {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> buttons;
+    QString font;                  // the family really used
+    bool buttonIcon = false;       // a button carries an icon
+    qreal iconPixelRatio = 0;      // of the icon's picture
+    bool openAfterFirst = false;   // still open after the first action
 };
 
-// Closes the next modal box with the given button once it is open.
-void CloseNextBox(QMessageBox::StandardButton answer, SeenBox* seen) {
+// Closes the next modal box with the given button once it is open, after
+// trying `first` on it, if given.
+void CloseNextBox(QMessageBox::StandardButton answer, SeenBox* seen,
+                  std::function<void(QMessageBox*)> first = nullptr) {
     auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, qApp, [poll, answer, seen] {
+    QObject::connect(poll, &QTimer::timeout, qApp, [poll, answer, seen, first] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) return;
         seen->title = box->windowTitle();
         seen->text = box->text();
         seen->icon = box->icon();
-        for (QAbstractButton* button : box->buttons())
+        for (QAbstractButton* button : box->buttons()) {
             seen->buttons << box->standardButton(button);
+            seen->buttonIcon = seen->buttonIcon || !button->icon().isNull();
+        }
+        seen->font = QFontInfo(box->font()).family();
+        if (auto* picture = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+            seen->iconPixelRatio = picture->pixmap().devicePixelRatio() / box->devicePixelRatioF();
         poll->deleteLater();
+        if (first) {
+            first(box);
+            seen->openAfterFirst = box->isVisible();
+            if (!seen->openAfterFirst) return;
+        }
         box->button(answer)->click();
     });
     poll->start(10);
@@ -121,6 +139,37 @@ private slots:
         QCOMPARE(seen.icon, QMessageBox::Warning);
         QCOMPARE(seen.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
         QCOMPARE(w->focusWidget(), w.field(Field::Axle));
+        QTRY_COMPARE(QApplication::activeWindow(), w.get());
+        // The windows' look: their font, no button icons, a sharp icon.
+        QCOMPARE(seen.font, QStringLiteral("Liberation Sans"));
+        QVERIFY(!seen.buttonIcon);
+        QCOMPARE(seen.iconPixelRatio, 1.0);
+        w->hide();
+    }
+
+    // Only Yes or No answers the carry-over question: Esc and the close
+    // request leave it open and the codes untouched.
+    void carryOverQuestionWantsAnAnswer_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Esc") << true;
+        QTest::newRow("close request") << false;
+    }
+    void carryOverQuestionWantsAnAnswer() {
+        QFETCH(bool, escape);
+        Window w;
+        w.field(Field::Body)->setText(QStringLiteral("65A"));
+        SeenBox seen;
+        CloseNextBox(QMessageBox::Yes, &seen, [escape](QMessageBox* box) {
+            if (escape) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                box->close();
+            }
+        });
+        QTest::mouseClick(w.option(ModelYear::Y1966), Qt::LeftButton);
+        QVERIFY(seen.openAfterFirst);
+        QCOMPARE(w.field(Field::Body)->text(), QStringLiteral("65A"));
+        QTRY_COMPARE(QApplication::activeWindow(), w.get());
         w->hide();
     }
 };
