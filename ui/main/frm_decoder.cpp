@@ -20,6 +20,8 @@
 #include "decoder/completeness_check.h"
 #include "decoder/year_decoder.h"
 #include "ui/main/artwork.h"
+#include "ui/main/caption_frame.h"
+#include "ui/main/check_mark_menu_style.h"
 #include "ui/main/message_box.h"
 #include "ui/main/plate_field_edit.h"
 #include "ui/main/window_fonts.h"
@@ -235,7 +237,10 @@ void frmDecoder::BuildMenus() {
     item(mnuHelp, &frmDecoder::mnuAbout, "mnuAbout", tr("&About..."), Qt::CTRL | Qt::Key_A);
     item(mnuHelp, &frmDecoder::mnuHelpTopics, "mnuHelpTopics", tr("&Topics"), Qt::CTRL | Qt::Key_T);
 
+    // Menus open as windows of their own and do not take the window's font.
     for (QMenu* each : {mnuFile, mnuOptions, mnuYear, mnuHelp}) {
+        each->setFont(DialogFont());
+        each->setStyle(CheckMarkMenuStyle::instance());
         for (const QAction* action : each->actions()) {
             if (!action->shortcut().isEmpty()) menuShortcuts_.append(action->shortcut());
         }
@@ -268,14 +273,14 @@ void frmDecoder::BuildControls() {
     BuildResultsPanel();
     cmdDecode = Make<QPushButton>(client, "cmdDecode", {8520, 240, 1095, 495}, tr("&Decode"));
 
-    fraYear = Make<QGroupBox>(client, "fraYear", {120, 120, 1815, 2775}, tr("Year"));
+    fraYear = Make<CaptionFrame>(client, "fraYear", {120, 120, 1815, 2775}, tr("Year"));
     for (auto year = Tables::kYears.rbegin(); year != Tables::kYears.rend(); ++year) {
         this->*year->option = Make<QRadioButton>(fraYear, year->option_name, {120, year->option_top, 1335, 255},
                                                  FromUtf8(YearLabel(year->year)));
     }
     opt1964->setChecked(true);
 
-    fraOptions = Make<QGroupBox>(client, "fraOptions", {120, 3000, 1815, 855}, tr("Decode Options"));
+    fraOptions = Make<CaptionFrame>(client, "fraOptions", {120, 3000, 1815, 855}, tr("Decode Options"));
     Label2 = Make<QLabel>(fraOptions, "Label2", {400, 480, 495, 255}, tr("Only"));
     chkWarranty = Make<QCheckBox>(fraOptions, "chkWarranty", {120, 240, 1680, 255}, tr("&Warranty Number"));
 

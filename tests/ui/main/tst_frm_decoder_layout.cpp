@@ -1,6 +1,7 @@
 // The window as it opens, the three field layouts over the plate pictures,
 // tab orders and first focus, check marks, and that every caption, code and
 // result fits where it is shown.
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QMainWindow>
 #include <QMenu>
@@ -150,6 +151,52 @@ private slots:
         QCOMPARE(w.option(ModelYear::Y1964Half)->text(), QStringLiteral("1964-1/2"));
         QCOMPARE(w.find<QMenu>("mnuYear")->menuAction()->text(), QStringLiteral("&Year"));
         QCOMPARE(w.find<QMenu>("mnuOptions")->actions().first()->objectName(), QStringLiteral("mnuWarranty"));
+    }
+
+    // Menus in the windows' font; a checkable item shows a check mark when
+    // checked and nothing at all when not.
+    void menusLookLikeTheWindow() {
+        Window w;
+        w.choose(ModelYear::Y1966);
+        for (const char* name : {"mnuFile", "mnuOptions", "mnuYear", "mnuHelp"})
+            QCOMPARE(QFontInfo(w.find<QMenu>(name)->font()).family(), QStringLiteral("Liberation Sans"));
+        auto* years = w.find<QMenu>("mnuYear");
+        years->adjustSize();
+        const QImage picture = years->grab().toImage();
+        const auto marked = [&](const char* item) {
+            const QRect check = years->actionGeometry(w.menu(item)).adjusted(2, 2, 0, -2);
+            const QRgb background = picture.pixel(check.topLeft());
+            for (int y = check.top(); y <= check.bottom(); ++y) {
+                for (int x = check.left(); x < check.left() + check.height() + 6; ++x) {
+                    if (picture.pixel(x, y) != background) return true;
+                }
+            }
+            return false;
+        };
+        QVERIFY(marked("mnu1966"));
+        QVERIFY2(!marked("mnu1965"), "an unchecked item shows a box");
+    }
+
+    // The caption stands in the frame's top line, and no line of the frame
+    // runs through a control inside it.
+    void framesCarryTheirCaptionInTheTopLine_data() {
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("Year") << "fraYear";
+        QTest::newRow("Decode Options") << "fraOptions";
+    }
+    void framesCarryTheirCaptionInTheTopLine() {
+        QFETCH(QString, frame);
+        Window w;
+        auto* box = w.find<QGroupBox>(qPrintable(frame));
+        const QImage picture = box->grab().toImage();
+        const int x = box->width() - 6;
+        int line = 0;
+        while (line < picture.height() && picture.pixel(x, line) == picture.pixel(x, 0))
+            ++line;
+        const int caption_height = QFontMetrics(box->font()).height();
+        QVERIFY2(line > 0 && line < caption_height, qPrintable(QStringLiteral("top line at %1").arg(line)));
+        for (const QWidget* control : box->findChildren<QWidget*>())
+            QVERIFY2(control->geometry().top() > line + 1, qPrintable(control->objectName()));
     }
 
     void layout_data() {
