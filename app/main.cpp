@@ -5,7 +5,6 @@
 
 #include "ui/aux/aux_windows.h"
 #include "ui/common/font_substitutes.h"
-#include "ui/common/return_focus.h"
 #include "ui/main/artwork.h"
 #include "ui/main/frm_decoder.h"
 
@@ -17,7 +16,6 @@ std::unique_ptr<tarnwick::ui::frmDecoder> OpenDecoderWindow() {
     QObject::connect(w, &tarnwick::ui::frmDecoder::aboutRequested, w, [w] { tarnwick::ShowAboutWindow(w); });
     QObject::connect(w, &tarnwick::ui::frmDecoder::helpRequested, w, [w] { tarnwick::ShowHelpWindow(w); });
     w->show();
-    tarnwick::ui::ReturnFocusTo(w);
     return window;
 }
 

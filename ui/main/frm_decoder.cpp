@@ -19,6 +19,7 @@
 
 #include "decoder/completeness_check.h"
 #include "decoder/year_decoder.h"
+#include "ui/common/return_focus.h"
 #include "ui/main/artwork.h"
 #include "ui/main/caption_frame.h"
 #include "ui/main/check_mark_menu_style.h"
@@ -541,6 +542,13 @@ void frmDecoder::mnuWarranty_Click() {
     const bool entering = !chkWarranty->isChecked();
     mnuWarranty->setChecked(entering);
     chkWarranty->setChecked(entering);
+}
+
+// The window takes the keyboard when it appears, also where no window
+// manager hands it over.
+void frmDecoder::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    ReturnFocusTo(this);
 }
 
 bool frmDecoder::eventFilter(QObject* watched, QEvent* event) {

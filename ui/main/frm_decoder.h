@@ -64,6 +64,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Tables;  // the window's constant data: controls by year, field and result
