@@ -127,6 +127,7 @@ private slots:
     void getKeyValue();
     void startSysInfo_data();
     void startSysInfo();
+    void sysInfoButtonRunsTheLaunch_data();
     void sysInfoButtonRunsTheLaunch();
     void failureMessageIsAPlainOkBox();
 };
@@ -228,7 +229,8 @@ void tst_SysInfo::startSysInfo_data() {
         s.onPath[QStringLiteral("hardinfo")] = QStringLiteral("/usr/bin/hardinfo");
         s.onPath[QStringLiteral("kinfocenter")] = QStringLiteral("/usr/bin/kinfocenter");
         s.broken << QStringLiteral("/usr/bin/hardinfo");
-    }) << QStringList{QStringLiteral("/usr/bin/hardinfo"), QStringLiteral("/usr/bin/kinfocenter")} << false;
+    }) << QStringList{QStringLiteral("/usr/bin/hardinfo"), QStringLiteral("/usr/bin/kinfocenter")}
+                                                                                        << false;
 }
 
 void tst_SysInfo::startSysInfo() {
@@ -248,14 +250,27 @@ void tst_SysInfo::startSysInfo() {
     QCOMPARE(system.registry.closeCount, system.registry.openCount);
 }
 
+void tst_SysInfo::sysInfoButtonRunsTheLaunch_data() {
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("click") << false;
+    QTest::newRow("Enter on the focused button") << true;
+}
+
 void tst_SysInfo::sysInfoButtonRunsTheLaunch() {
+    QFETCH(bool, byEnter);
     FakeSystem system;
     system.hasRegistry = false;
     frmAbout about(nullptr, &system);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
 
-    QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+    auto* button = about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+    if (byEnter) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+    } else {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
     QCOMPARE(system.messages, QStringList{kUnavailable});
     QCOMPARE(system.messageParent, &about);
     QVERIFY2(about.isVisible(), "the About window stays open after a failed launch");

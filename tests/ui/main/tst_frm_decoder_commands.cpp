@@ -489,7 +489,8 @@ private slots:
         if (year != int(ModelYear::Y1964Half)) w.yearMenu(ModelYear(year))->trigger();
         QWidget* from = backwards ? static_cast<QWidget*>(w.warrantyBox()) : w.button("cmdExit");
         from->setFocus();
-        QTest::keyClick(from, backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(from, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(w.focus(), w.option(ModelYear(year)));
     }
 

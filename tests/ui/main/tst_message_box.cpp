@@ -18,10 +18,10 @@ struct SeenBox {
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> buttons;
-    QString font;                  // the family really used
-    bool buttonIcon = false;       // a button carries an icon
-    qreal iconPixelRatio = 0;      // of the icon's picture
-    bool openAfterFirst = false;   // still open after the first action
+    QString font;                 // the family really used
+    bool buttonIcon = false;      // a button carries an icon
+    qreal iconPixelRatio = 0;     // of the icon's picture
+    bool openAfterFirst = false;  // still open after the first action
 };
 
 // Closes the next modal box with the given button once it is open, after
