@@ -6,15 +6,15 @@
 #include "ui/aux/aux_windows.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/main/artwork.h"
-#include "ui/main/frm_decoder.h"
+#include "ui/main/decoder_window.h"
 
 namespace {
 
-std::unique_ptr<tarnwick::ui::frmDecoder> OpenDecoderWindow() {
-    auto window = std::make_unique<tarnwick::ui::frmDecoder>();
+std::unique_ptr<tarnwick::ui::DecoderWindow> OpenDecoderWindow() {
+    auto window = std::make_unique<tarnwick::ui::DecoderWindow>();
     auto* w = window.get();
-    QObject::connect(w, &tarnwick::ui::frmDecoder::aboutRequested, w, [w] { tarnwick::ShowAboutWindow(w); });
-    QObject::connect(w, &tarnwick::ui::frmDecoder::helpRequested, w, [w] { tarnwick::ShowHelpWindow(w); });
+    QObject::connect(w, &tarnwick::ui::DecoderWindow::aboutRequested, w, [w] { tarnwick::ShowAboutWindow(w); });
+    QObject::connect(w, &tarnwick::ui::DecoderWindow::helpRequested, w, [w] { tarnwick::ShowHelpWindow(w); });
     w->show();
     return window;
 }
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.Decoder"));
     tarnwick::ui::InstallFontSubstitutes();
 
-    std::unique_ptr<tarnwick::ui::frmDecoder> window;
+    std::unique_ptr<tarnwick::ui::DecoderWindow> window;
     tarnwick::ShowSplashThen([&window] { window = OpenDecoderWindow(); });
     // Painted after the splash is up, so that it does not hold the splash back.
     QApplication::setWindowIcon(tarnwick::ui::ProgramIcon());

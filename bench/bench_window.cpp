@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "ui/main/artwork.h"
-#include "ui/main/frm_decoder.h"
+#include "ui/main/decoder_window.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ constexpr std::array<const char*, 8> kFieldNames = {"txtWarranty", "txtBody", "t
 
 // Presses Decode many times; returns the median microseconds to the labels
 // written, and to the labels written and painted.
-std::pair<double, double> TimeDecodes(tarnwick::ui::frmDecoder& window) {
+std::pair<double, double> TimeDecodes(tarnwick::ui::DecoderWindow& window) {
     window.findChild<QRadioButton*>(QStringLiteral("opt1966"))->click();
     auto* decode = window.findChild<QPushButton*>(QStringLiteral("cmdDecode"));
     auto* year = window.findChild<QLabel*>(QStringLiteral("lblYearResult"));
@@ -88,7 +88,7 @@ std::pair<double, double> TimeDecodes(tarnwick::ui::frmDecoder& window) {
 // decode and the memory, and ends the run.
 class FirstPaint final : public QObject {
 public:
-    explicit FirstPaint(tarnwick::ui::frmDecoder& window) : window_(window) {}
+    explicit FirstPaint(tarnwick::ui::DecoderWindow& window) : window_(window) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
@@ -106,7 +106,7 @@ public:
     }
 
 private:
-    tarnwick::ui::frmDecoder& window_;
+    tarnwick::ui::DecoderWindow& window_;
     bool seen_ = false;
 };
 
@@ -114,7 +114,7 @@ private:
 int RunChild(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(tarnwick::ui::ProgramIcon());
-    tarnwick::ui::frmDecoder window;
+    tarnwick::ui::DecoderWindow window;
     window.setExitHandler([] {});
     FirstPaint watcher(window);
     window.installEventFilter(&watcher);

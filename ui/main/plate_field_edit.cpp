@@ -1,6 +1,8 @@
-// Entry fields limited by characters rather than UTF-16 units.
+// Entry fields: upper-casing typed letters, menu shortcuts, and the limit
+// counted in characters rather than UTF-16 units.
 #include "ui/main/plate_field_edit.h"
 
+#include <QKeyEvent>
 #include <algorithm>
 
 namespace tarnwick::ui {
@@ -62,6 +64,40 @@ void PlateFieldEdit::setCharacterLimit(int limit) {
     limit_ = limit;
     accepted_ = CharacterCount(text());
     MakeRoom();
+}
+
+bool PlateFieldEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride && IsMenuShortcut(static_cast<QKeyEvent*>(event))) {
+        // QLineEdit would claim Ctrl+C, Ctrl+X, Ctrl+A… for itself; here the
+        // menu command wins.
+        event->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && TypeInUpperCase(static_cast<QKeyEvent*>(event))) return true;
+    return QLineEdit::event(event);
+}
+
+bool PlateFieldEdit::IsMenuShortcut(const QKeyEvent* event) const {
+    const QKeySequence pressed(QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+    return menu_shortcuts_.contains(pressed);
+}
+
+// A typed character reaches the field in its upper-case form. Pasted text
+// does not come this way and stays as it is.
+bool PlateFieldEdit::TypeInUpperCase(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers chord = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const QString typed = event->text();
+    if (chord != Qt::NoModifier || typed.isEmpty()) return false;
+    // By whole characters: one outside the Basic Multilingual Plane comes
+    // as two UTF-16 halves that have no case of their own.
+    const QList<uint> characters = typed.toUcs4();
+    if (!QChar::isPrint(characters.front())) return false;
+    QString upper;
+    for (uint c : characters)
+        upper.append(QStringView(QChar::fromUcs4(QChar::toUpper(c))));
+    if (upper == typed) return false;
+    insert(upper);
+    return true;
 }
 
 void PlateFieldEdit::KeepWithinLimit() {

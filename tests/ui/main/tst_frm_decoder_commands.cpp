@@ -303,8 +303,8 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QString, effect);
         Window w;
-        QSignalSpy about(w.get(), &ui::frmDecoder::aboutRequested);
-        QSignalSpy help(w.get(), &ui::frmDecoder::helpRequested);
+        QSignalSpy about(w.get(), &ui::DecoderWindow::aboutRequested);
+        QSignalSpy help(w.get(), &ui::DecoderWindow::helpRequested);
         if (effect.startsWith(QLatin1String("opt"))) w.choose(ModelYear::Y1967);
         QLineEdit* edit = w.field(qPrintable(field));
         const QString text = QStringLiteral("5F").left(edit->property("characterLimit").toInt());
@@ -524,8 +524,8 @@ private slots:
 
     void aboutAndHelpAreHooks() {
         Window w;
-        QSignalSpy about(w.get(), &ui::frmDecoder::aboutRequested);
-        QSignalSpy help(w.get(), &ui::frmDecoder::helpRequested);
+        QSignalSpy about(w.get(), &ui::DecoderWindow::aboutRequested);
+        QSignalSpy help(w.get(), &ui::DecoderWindow::helpRequested);
         w.menu("mnuAbout")->trigger();
         w.menu("mnuHelpTopics")->trigger();
         QCOMPARE(about.size(), 1);
@@ -535,7 +535,7 @@ private slots:
     // Last: without a replaced handler, Exit ends the running event loop at
     // once, and such an exit ends every later loop of this process too.
     void exitEndsTheEventLoop() {
-        ui::frmDecoder window;
+        ui::DecoderWindow window;
         window.show();
         QPushButton* exit = window.findChild<QPushButton*>(QStringLiteral("cmdExit"));
         QTimer::singleShot(0, exit, [exit] { exit->click(); });

@@ -14,7 +14,7 @@
 
 #include "decoder/model_year.h"
 #include "decoder/plate_fields.h"
-#include "ui/main/frm_decoder.h"
+#include "ui/main/decoder_window.h"
 #include "ui/main/message_box.h"
 
 namespace tarnwick::testing {
@@ -82,15 +82,15 @@ inline void ExpectInputError(const QString& text) {
 
 class Window {
 public:
-    Window() : window_(std::make_unique<ui::frmDecoder>()) {
+    Window() : window_(std::make_unique<ui::DecoderWindow>()) {
         window_->setExitHandler([this] { ++exits; });
         window_->show();
         QApplication::setActiveWindow(window_.get());
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
 
-    ui::frmDecoder* operator->() const { return window_.get(); }
-    ui::frmDecoder* get() const { return window_.get(); }
+    ui::DecoderWindow* operator->() const { return window_.get(); }
+    ui::DecoderWindow* get() const { return window_.get(); }
 
     template <typename T>
     T* find(const char* name) const {
@@ -135,7 +135,7 @@ public:
     int exits = 0;
 
 private:
-    std::unique_ptr<ui::frmDecoder> window_;
+    std::unique_ptr<ui::DecoderWindow> window_;
 };
 
 }  // namespace tarnwick::testing

@@ -1,0 +1,417 @@
+// The decoder window: its controls, menus, year layouts and the Decode,
+// Clear and Exit commands. Decoding itself is the core's.
+#include "ui/main/decoder_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <algorithm>
+#include <string_view>
+
+#include "decoder/completeness_check.h"
+#include "decoder/year_decoder.h"
+#include "ui/common/return_focus.h"
+#include "ui/main/artwork.h"
+#include "ui/main/caption_frame.h"
+#include "ui/main/check_mark_menu_style.h"
+#include "ui/main/message_box.h"
+#include "ui/main/plate_field_edit.h"
+#include "ui/main/results_panel.h"
+#include "ui/main/window_fonts.h"
+
+namespace tarnwick::ui {
+namespace {
+
+const QString kTitle = QStringLiteral("'65-'70 Tarnwick Decoder");
+const QString kInputErrorTitle = QStringLiteral("Input Error");
+const QString kCarryOverTitle = QStringLiteral("Year selection Change");
+const QString kCarryOverText = QStringLiteral(
+    "You have selected a different year. Do you want to carry over the current data you have already entered?");
+
+constexpr Twips kClientArea = {0, 0, 9690, 6030};
+
+struct YearControls {
+    const char* option_name;
+    int option_top;  // twips in the Year frame
+    const char* menu_name;
+    const char* menu_caption;
+    Qt::Key shortcut_key;
+};
+
+// By ModelYear.
+constexpr std::array<YearControls, kAllModelYears.size()> kYearControls = {{
+    {"opt1964", 250, "mnu1964", "1964 1/2", Qt::Key_F4},
+    {"opt1965", 600, "mnu1965", "1965", Qt::Key_F5},
+    {"opt1966", 950, "mnu1966", "1966", Qt::Key_F6},
+    {"opt1967", 1300, "mnu1967", "1967", Qt::Key_F7},
+    {"opt1968", 1650, "mnu1968", "1968", Qt::Key_F8},
+    {"opt1969", 2000, "mnu1969", "1969", Qt::Key_F9},
+    {"opt1970", 2350, "mnu1970", "1970", Qt::Key_F11},
+}};
+
+// By Field.
+constexpr std::array<const char*, kAllFields.size()> kFieldNames = {
+    "txtWarranty", "txtBody", "txtColor", "txtTrim", "txtDate", "txtDSO", "txtAxle", "txtTrans",
+};
+
+// Front to back, so creating them from the back lets later ones lie on top.
+constexpr std::array<Field, kAllFields.size()> kFieldsFrontToBack = {
+    Field::Warranty, Field::Trans, Field::Axle, Field::Dso, Field::Date, Field::Trim, Field::Color, Field::Body,
+};
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+template <typename T, typename... Args>
+T* Make(QWidget* parent, const char* name, Twips geometry, Args&&... args) {
+    T* widget = new T(std::forward<Args>(args)..., parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(ToPixels(geometry));
+    return widget;
+}
+
+// The field texts as UTF-8, kept alive while the core reads them.
+class FieldTexts {
+public:
+    explicit FieldTexts(const std::array<PlateFieldEdit*, kAllFields.size()>& edits) {
+        for (std::size_t i = 0; i < edits.size(); ++i)
+            bytes_[i] = edits[i]->text().toUtf8();
+    }
+
+    PlateFields View() const {
+        PlateFields fields;
+        for (Field field : kAllFields) {
+            const QByteArray& text = bytes_[static_cast<std::size_t>(field)];
+            fields[field] = std::string_view(text.constData(), static_cast<std::size_t>(text.size()));
+        }
+        return fields;
+    }
+
+private:
+    std::array<QByteArray, kAllFields.size()> bytes_;
+};
+
+void PaintLine(QWidget* line, const QColor& colour) {
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, colour);
+    line->setPalette(palette);
+    line->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+DecoderWindow::DecoderWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      exit_handler_([] { QCoreApplication::exit(0); }) {
+    InstallFontSubstitutes();
+    setObjectName(QStringLiteral("frmDecoder"));
+    setWindowTitle(kTitle);
+    setWindowIcon(ProgramIcon());
+    setFont(DialogFont());
+
+    BuildMenus();
+    BuildControls();
+    ConnectControls();
+
+    // The window opens in the 1964-1/2 layout; nothing is asked and no menu
+    // item is checked yet.
+    ApplyLayout(kLayout1965, ModelYear::Y1964Half);
+    KeepTabStopOnSelectedYear();
+    FieldEdit(Field::Body)->setFocus();
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+QAction* DecoderWindow::AddMenuItem(QMenu* menu, const char* name, const QString& caption,
+                                    QKeyCombination shortcut) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(QKeySequence(shortcut));
+    menu_shortcuts_.append(action->shortcut());
+    return action;
+}
+
+void DecoderWindow::BuildMenus() {
+    auto add_menu = [](QMenu* menu, const char* name) {
+        menu->setObjectName(QString::fromLatin1(name));
+        // Menus open as windows of their own and do not take the window's font.
+        menu->setFont(DialogFont());
+        menu->setStyle(CheckMarkMenuStyle::instance());
+        return menu;
+    };
+
+    QMenu* file = add_menu(menuBar()->addMenu(tr("&File")), "mnuFile");
+    connect(AddMenuItem(file, "mnuDecode", tr("&Decode"), Qt::CTRL | Qt::Key_D), &QAction::triggered, this,
+            &DecoderWindow::Decode);
+    connect(AddMenuItem(file, "mnuClear", tr("&Clear"), Qt::CTRL | Qt::Key_C), &QAction::triggered, this,
+            &DecoderWindow::Clear);
+    connect(AddMenuItem(file, "mnuExit", tr("&Exit"), Qt::CTRL | Qt::Key_X), &QAction::triggered, this,
+            [this] { exit_handler_(); });
+
+    QMenu* options = add_menu(menuBar()->addMenu(tr("&Options")), "mnuOptions");
+    warranty_only_item_ = AddMenuItem(options, "mnuWarranty", tr("&Warranty"), Qt::CTRL | Qt::Key_W);
+    warranty_only_item_->setCheckable(true);
+    QMenu* years = add_menu(options->addMenu(tr("&Year")), "mnuYear");
+    for (ModelYear year : kAllModelYears) {
+        const YearControls& controls = kYearControls[static_cast<std::size_t>(year)];
+        QAction* item = AddMenuItem(years, controls.menu_name, QString::fromLatin1(controls.menu_caption),
+                                    Qt::CTRL | controls.shortcut_key);
+        item->setCheckable(true);
+        year_menu_items_[static_cast<std::size_t>(year)] = item;
+    }
+
+    QMenu* help = add_menu(menuBar()->addMenu(tr("&Help")), "mnuHelp");
+    connect(AddMenuItem(help, "mnuAbout", tr("&About..."), Qt::CTRL | Qt::Key_A), &QAction::triggered, this,
+            &DecoderWindow::aboutRequested);
+    connect(AddMenuItem(help, "mnuHelpTopics", tr("&Topics"), Qt::CTRL | Qt::Key_T), &QAction::triggered, this,
+            &DecoderWindow::helpRequested);
+}
+
+// From back to front: a later sibling is drawn over an earlier one.
+void DecoderWindow::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(ToPixels(kClientArea).size());
+    setCentralWidget(client);
+
+    PaintLine(Make<QWidget>(client, "Line1", {90, 0, 9540, 30}), Qt::white);
+    PaintLine(Make<QWidget>(client, "Line2", {120, 0, 9480, 15}), QColor(0x80, 0x80, 0x80));
+    Make<EmblemWidget>(client, "Image1", {8490, 2040, 1125, 525});
+    for (PlatePicture picture : {PlatePicture::Pic1970, PlatePicture::Pic1966, PlatePicture::Pic1965}) {
+        static constexpr std::array<const char*, kPlatePictureCount> kNames = {"pic1965", "pic1966", "pic1970"};
+        const auto index = static_cast<std::size_t>(picture);
+        plate_pictures_[index] = Make<PlatePictureBox>(client, kNames[index], kPictureBox, picture);
+    }
+    clear_button_ = Make<QPushButton>(client, "cmdClear", {8520, 840, 1095, 495}, tr("&Clear"));
+    exit_button_ = Make<QPushButton>(client, "cmdExit", {8520, 3360, 1095, 495}, tr("&Exit"));
+    results_panel_ = Make<ResultsPanel>(client, "Picture1", {0, 3960, 9675, 2055});
+    decode_button_ = Make<QPushButton>(client, "cmdDecode", {8520, 240, 1095, 495}, tr("&Decode"));
+    BuildYearFrame(client);
+    BuildOptionsFrame(client);
+    BuildEntryFields(client);
+
+    // Enter presses the focused button, as Space does. Outside a dialog
+    // there is no default button, so Enter in an entry field stays idle.
+    for (QPushButton* button : {decode_button_, clear_button_, exit_button_})
+        button->setAutoDefault(true);
+    for (QRadioButton* option : year_options_)
+        option->installEventFilter(this);
+}
+
+void DecoderWindow::BuildYearFrame(QWidget* client) {
+    auto* frame = Make<CaptionFrame>(client, "fraYear", {120, 120, 1815, 2775}, tr("Year"));
+    for (auto year = kAllModelYears.rbegin(); year != kAllModelYears.rend(); ++year) {
+        const auto index = static_cast<std::size_t>(*year);
+        year_options_[index] = Make<QRadioButton>(frame, kYearControls[index].option_name,
+                                                  {120, kYearControls[index].option_top, 1335, 255},
+                                                  FromUtf8(YearLabel(*year)));
+    }
+    YearOption(ModelYear::Y1964Half)->setChecked(true);
+}
+
+void DecoderWindow::BuildOptionsFrame(QWidget* client) {
+    auto* frame = Make<CaptionFrame>(client, "fraOptions", {120, 3000, 1815, 855}, tr("Decode Options"));
+    Make<QLabel>(frame, "Label2", {400, 480, 495, 255}, tr("Only"));
+    warranty_only_box_ = Make<QCheckBox>(frame, "chkWarranty", {120, 240, 1680, 255}, tr("&Warranty Number"));
+}
+
+void DecoderWindow::BuildEntryFields(QWidget* client) {
+    for (auto field = kFieldsFrontToBack.rbegin(); field != kFieldsFrontToBack.rend(); ++field) {
+        const auto index = static_cast<std::size_t>(*field);
+        auto* edit = Make<PlateFieldEdit>(client, kFieldNames[index], FieldTwips(kLayout1965, *field));
+        edit->setFont(EntryFont());
+        edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        edit->setMenuShortcuts(menu_shortcuts_);
+        edit->setCharacterLimit(static_cast<int>(FieldMaxLength(*field, ModelYear::Y1964Half)));
+        field_edits_[index] = edit;
+    }
+}
+
+void DecoderWindow::ConnectControls() {
+    for (ModelYear year : kAllModelYears) {
+        connect(YearOption(year), &QRadioButton::clicked, this, [this, year] { SelectYear(year); });
+        connect(year_menu_items_[static_cast<std::size_t>(year)], &QAction::triggered, this,
+                [this, year] { SelectYearFromMenu(year); });
+    }
+    connect(decode_button_, &QPushButton::clicked, this, &DecoderWindow::Decode);
+    connect(clear_button_, &QPushButton::clicked, this, &DecoderWindow::Clear);
+    connect(exit_button_, &QPushButton::clicked, this, [this] { exit_handler_(); });
+    connect(warranty_only_box_, &QCheckBox::toggled, this, &DecoderWindow::ChangeWarrantyOnly);
+    connect(warranty_only_item_, &QAction::triggered, this, &DecoderWindow::ToggleWarrantyOnly);
+}
+
+// The year-selection procedure, run in full even for the year already
+// selected.
+void DecoderWindow::SelectYear(ModelYear year) {
+    const bool any_text = std::any_of(field_edits_.begin(), field_edits_.end(),
+                                      [](const PlateFieldEdit* edit) { return !edit->text().isEmpty(); });
+    if (any_text &&
+        MessageBox::show(this, kCarryOverText, BoxStyle::YesNoQuestion, kCarryOverTitle) == QMessageBox::No) {
+        Clear();
+    }
+
+    const PlateLayout& layout = LayoutFor(year);
+    FieldEdit(Field::Date)->setVisible(!WarrantyOnly());
+    FieldEdit(WarrantyOnly() ? Field::Warranty : layout.tab_order.front())->setFocus();
+    for (ModelYear each : kAllModelYears)
+        year_menu_items_[static_cast<std::size_t>(each)]->setChecked(each == year);
+    ApplyLayout(layout, year);
+    KeepTabStopOnSelectedYear();
+}
+
+void DecoderWindow::SelectYearFromMenu(ModelYear year) {
+    YearOption(year)->setChecked(true);
+    SelectYear(year);
+}
+
+// Tab and Shift+Tab enter the year group on the selected year only; the
+// others are reached with the arrow keys.
+void DecoderWindow::KeepTabStopOnSelectedYear() {
+    for (QRadioButton* option : year_options_)
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// An arrow key selects the next or previous year, round the group, and runs
+// the year change as a click would, focus move included.
+bool DecoderWindow::StepYear(const QRadioButton* option, const QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
+    int step = 0;
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        default:
+            return false;
+    }
+    const auto found = std::find(year_options_.begin(), year_options_.end(), option);
+    if (found == year_options_.end()) return false;
+    const auto count = static_cast<int>(year_options_.size());
+    const int next_index = (static_cast<int>(found - year_options_.begin()) + step + count) % count;
+    QRadioButton* next = year_options_[static_cast<std::size_t>(next_index)];
+    next->setFocus(Qt::TabFocusReason);
+    next->click();
+    return true;
+}
+
+// Shows the layout's plate picture and moves the fields over its blanks;
+// the focus chain follows the layout, then the rest of the window.
+void DecoderWindow::ApplyLayout(const PlateLayout& layout, ModelYear year) {
+    plate_pictures_[static_cast<std::size_t>(layout.picture)]->show();
+    for (PlatePictureBox* picture : plate_pictures_) {
+        if (picture != plate_pictures_[static_cast<std::size_t>(layout.picture)]) picture->hide();
+    }
+    for (Field field : kAllFields)
+        FieldEdit(field)->setGeometry(ToPixels(FieldTwips(layout, field)));
+    FieldEdit(Field::Date)->setCharacterLimit(static_cast<int>(FieldMaxLength(Field::Date, year)));
+
+    QList<QWidget*> chain;
+    for (Field field : layout.tab_order)
+        chain.append(FieldEdit(field));
+    chain << decode_button_ << clear_button_ << exit_button_;
+    for (QRadioButton* option : year_options_)
+        chain.append(option);
+    chain << warranty_only_box_;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void DecoderWindow::Clear() {
+    for (PlateFieldEdit* edit : field_edits_)
+        edit->setText(QString());
+    results_panel_->Clear();
+}
+
+void DecoderWindow::Decode() {
+    entry_incomplete_ = !EntriesComplete();
+    if (!entry_incomplete_) DecodeYear(SelectedYear());
+}
+
+// Every field the mode needs holds something; else the first empty one is
+// named in a box and takes the focus.
+bool DecoderWindow::EntriesComplete() {
+    const FieldTexts texts(field_edits_);
+    const std::optional<MissingField> missing = CheckSpaces(SelectedYear(), texts.View(), WarrantyOnly());
+    if (!missing) return true;
+    MessageBox::show(this, FromUtf8(missing->message), BoxStyle::OkWarning, kInputErrorTitle);
+    FieldEdit(missing->field)->setFocus();
+    return false;
+}
+
+// Either the first input error, with the focus moved after its box closes,
+// or all twelve results written together.
+void DecoderWindow::DecodeYear(ModelYear year) {
+    const FieldTexts texts(field_edits_);
+    const DecodeOutcome outcome = DecodePlate(year, texts.View(), WarrantyOnly());
+    if (const InputError* error = outcome.error()) {
+        QStringList lines;
+        for (const std::string& line : error->Lines())
+            lines.append(QString::fromStdString(line));
+        MessageBox::show(this, lines.join(QLatin1Char('\n')), BoxStyle::OkWarning, kInputErrorTitle);
+        FieldEdit(error->Focus())->setFocus();
+        return;
+    }
+    results_panel_->Show(*outcome.results());
+}
+
+// Entering or leaving warranty-only mode clears everything and hides or
+// shows the data-plate fields (the date stays hidden for 1970).
+void DecoderWindow::ChangeWarrantyOnly() {
+    Clear();
+    const bool warranty_only = WarrantyOnly();
+    for (Field field : kAllFields) {
+        if (!IsDataPlateField(field)) continue;
+        FieldEdit(field)->setEnabled(!warranty_only);
+        const bool shown = !warranty_only && (field != Field::Date || SelectedYear() != ModelYear::Y1970);
+        FieldEdit(field)->setVisible(shown);
+    }
+    warranty_only_item_->setChecked(warranty_only);
+}
+
+// The menu item toggles the box; the box's change does the rest.
+void DecoderWindow::ToggleWarrantyOnly() {
+    const bool entering = !warranty_only_box_->isChecked();
+    warranty_only_item_->setChecked(entering);
+    warranty_only_box_->setChecked(entering);
+}
+
+// The window takes the keyboard when it appears, also where no window
+// manager hands it over.
+void DecoderWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    ReturnFocusTo(this);
+}
+
+bool DecoderWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* option = qobject_cast<QRadioButton*>(watched);
+    if (option != nullptr && event->type() == QEvent::KeyPress) {
+        return StepYear(option, static_cast<QKeyEvent*>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+ModelYear DecoderWindow::SelectedYear() const {
+    for (ModelYear year : kAllModelYears) {
+        if (YearOption(year)->isChecked()) return year;
+    }
+    return ModelYear::Y1964Half;
+}
+
+bool DecoderWindow::WarrantyOnly() const { return warranty_only_box_->isChecked(); }
+
+}  // namespace tarnwick::ui

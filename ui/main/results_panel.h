@@ -1,0 +1,26 @@
+// The twelve results on the grille: a bold caption and a blue result text
+// for every item, in two columns.
+#pragma once
+
+#include <QLabel>
+#include <array>
+
+#include "decoder/decode_results.h"
+#include "ui/main/artwork.h"
+
+namespace tarnwick::ui {
+
+class ResultsPanel final : public GrillePanel {
+public:
+    explicit ResultsPanel(QWidget* parent);
+
+    void Show(const DecodeResults& results);
+    void Clear();
+
+private:
+    void AddItem(ResultItem item);
+
+    std::array<QLabel*, kResultCount> results_{};
+};
+
+}  // namespace tarnwick::ui
