@@ -7,7 +7,7 @@
 
 namespace tarnwick::ui {
 
-class CaptionFrame final : public QGroupBox {
+class CaptionFrame : public QGroupBox {
     Q_OBJECT
 
 public:

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -21,10 +20,12 @@
 #include "ui/main/artwork.h"
 #include "ui/main/caption_frame.h"
 #include "ui/main/check_mark_menu_style.h"
+#include "ui/main/field_texts.h"
 #include "ui/main/message_box.h"
 #include "ui/main/plate_field_edit.h"
 #include "ui/main/results_panel.h"
 #include "ui/main/window_fonts.h"
+#include "ui/main/year_frame.h"
 
 namespace tarnwick::ui {
 namespace {
@@ -37,23 +38,21 @@ const QString kCarryOverText = QStringLiteral(
 
 constexpr Twips kClientArea = {0, 0, 9690, 6030};
 
-struct YearControls {
-    const char* option_name;
-    int option_top;  // twips in the Year frame
-    const char* menu_name;
-    const char* menu_caption;
+struct YearMenuItem {
+    const char* name;
+    const char* caption;
     Qt::Key shortcut_key;
 };
 
 // By ModelYear.
-constexpr std::array<YearControls, kAllModelYears.size()> kYearControls = {{
-    {"opt1964", 250, "mnu1964", "1964 1/2", Qt::Key_F4},
-    {"opt1965", 600, "mnu1965", "1965", Qt::Key_F5},
-    {"opt1966", 950, "mnu1966", "1966", Qt::Key_F6},
-    {"opt1967", 1300, "mnu1967", "1967", Qt::Key_F7},
-    {"opt1968", 1650, "mnu1968", "1968", Qt::Key_F8},
-    {"opt1969", 2000, "mnu1969", "1969", Qt::Key_F9},
-    {"opt1970", 2350, "mnu1970", "1970", Qt::Key_F11},
+constexpr std::array<YearMenuItem, kAllModelYears.size()> kYearMenuItems = {{
+    {"mnu1964", "1964 1/2", Qt::Key_F4},
+    {"mnu1965", "1965", Qt::Key_F5},
+    {"mnu1966", "1966", Qt::Key_F6},
+    {"mnu1967", "1967", Qt::Key_F7},
+    {"mnu1968", "1968", Qt::Key_F8},
+    {"mnu1969", "1969", Qt::Key_F9},
+    {"mnu1970", "1970", Qt::Key_F11},
 }};
 
 // By Field.
@@ -75,27 +74,6 @@ T* Make(QWidget* parent, const char* name, Twips geometry, Args&&... args) {
     widget->setGeometry(ToPixels(geometry));
     return widget;
 }
-
-// The field texts as UTF-8, kept alive while the core reads them.
-class FieldTexts {
-public:
-    explicit FieldTexts(const std::array<PlateFieldEdit*, kAllFields.size()>& edits) {
-        for (std::size_t i = 0; i < edits.size(); ++i)
-            bytes_[i] = edits[i]->text().toUtf8();
-    }
-
-    PlateFields View() const {
-        PlateFields fields;
-        for (Field field : kAllFields) {
-            const QByteArray& text = bytes_[static_cast<std::size_t>(field)];
-            fields[field] = std::string_view(text.constData(), static_cast<std::size_t>(text.size()));
-        }
-        return fields;
-    }
-
-private:
-    std::array<QByteArray, kAllFields.size()> bytes_;
-};
 
 void PaintLine(QWidget* line, const QColor& colour) {
     QPalette palette = line->palette();
@@ -123,7 +101,7 @@ DecoderWindow::DecoderWindow(QWidget* parent)
     // The window opens in the 1964-1/2 layout; nothing is asked and no menu
     // item is checked yet.
     ApplyLayout(kLayout1965, ModelYear::Y1964Half);
-    KeepTabStopOnSelectedYear();
+    year_frame_->KeepTabStopOnSelected();
     FieldEdit(Field::Body)->setFocus();
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -164,9 +142,8 @@ void DecoderWindow::BuildMenus() {
     warranty_only_item_->setCheckable(true);
     QMenu* years = add_menu(options->addMenu(tr("&Year")), "mnuYear");
     for (ModelYear year : kAllModelYears) {
-        const YearControls& controls = kYearControls[static_cast<std::size_t>(year)];
-        QAction* item = AddMenuItem(years, controls.menu_name, QString::fromLatin1(controls.menu_caption),
-                                    Qt::CTRL | controls.shortcut_key);
+        const YearMenuItem& row = kYearMenuItems[static_cast<std::size_t>(year)];
+        QAction* item = AddMenuItem(years, row.name, QString::fromLatin1(row.caption), Qt::CTRL | row.shortcut_key);
         item->setCheckable(true);
         year_menu_items_[static_cast<std::size_t>(year)] = item;
     }
@@ -197,7 +174,7 @@ void DecoderWindow::BuildControls() {
     exit_button_ = Make<QPushButton>(client, "cmdExit", {8520, 3360, 1095, 495}, tr("&Exit"));
     results_panel_ = Make<ResultsPanel>(client, "Picture1", {0, 3960, 9675, 2055});
     decode_button_ = Make<QPushButton>(client, "cmdDecode", {8520, 240, 1095, 495}, tr("&Decode"));
-    BuildYearFrame(client);
+    year_frame_ = Make<YearFrame>(client, "fraYear", {120, 120, 1815, 2775});
     BuildOptionsFrame(client);
     BuildEntryFields(client);
 
@@ -205,19 +182,6 @@ void DecoderWindow::BuildControls() {
     // there is no default button, so Enter in an entry field stays idle.
     for (QPushButton* button : {decode_button_, clear_button_, exit_button_})
         button->setAutoDefault(true);
-    for (QRadioButton* option : year_options_)
-        option->installEventFilter(this);
-}
-
-void DecoderWindow::BuildYearFrame(QWidget* client) {
-    auto* frame = Make<CaptionFrame>(client, "fraYear", {120, 120, 1815, 2775}, tr("Year"));
-    for (auto year = kAllModelYears.rbegin(); year != kAllModelYears.rend(); ++year) {
-        const auto index = static_cast<std::size_t>(*year);
-        year_options_[index] = Make<QRadioButton>(frame, kYearControls[index].option_name,
-                                                  {120, kYearControls[index].option_top, 1335, 255},
-                                                  FromUtf8(YearLabel(*year)));
-    }
-    YearOption(ModelYear::Y1964Half)->setChecked(true);
 }
 
 void DecoderWindow::BuildOptionsFrame(QWidget* client) {
@@ -240,7 +204,7 @@ void DecoderWindow::BuildEntryFields(QWidget* client) {
 
 void DecoderWindow::ConnectControls() {
     for (ModelYear year : kAllModelYears) {
-        connect(YearOption(year), &QRadioButton::clicked, this, [this, year] { SelectYear(year); });
+        connect(year_frame_->Option(year), &QRadioButton::clicked, this, [this, year] { SelectYear(year); });
         connect(year_menu_items_[static_cast<std::size_t>(year)], &QAction::triggered, this,
                 [this, year] { SelectYearFromMenu(year); });
     }
@@ -267,46 +231,12 @@ void DecoderWindow::SelectYear(ModelYear year) {
     for (ModelYear each : kAllModelYears)
         year_menu_items_[static_cast<std::size_t>(each)]->setChecked(each == year);
     ApplyLayout(layout, year);
-    KeepTabStopOnSelectedYear();
+    year_frame_->KeepTabStopOnSelected();
 }
 
 void DecoderWindow::SelectYearFromMenu(ModelYear year) {
-    YearOption(year)->setChecked(true);
+    year_frame_->Option(year)->setChecked(true);
     SelectYear(year);
-}
-
-// Tab and Shift+Tab enter the year group on the selected year only; the
-// others are reached with the arrow keys.
-void DecoderWindow::KeepTabStopOnSelectedYear() {
-    for (QRadioButton* option : year_options_)
-        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-// An arrow key selects the next or previous year, round the group, and runs
-// the year change as a click would, focus move included.
-bool DecoderWindow::StepYear(const QRadioButton* option, const QKeyEvent* event) {
-    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
-    int step = 0;
-    switch (event->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Left:
-            step = -1;
-            break;
-        case Qt::Key_Down:
-        case Qt::Key_Right:
-            step = 1;
-            break;
-        default:
-            return false;
-    }
-    const auto found = std::find(year_options_.begin(), year_options_.end(), option);
-    if (found == year_options_.end()) return false;
-    const auto count = static_cast<int>(year_options_.size());
-    const int next_index = (static_cast<int>(found - year_options_.begin()) + step + count) % count;
-    QRadioButton* next = year_options_[static_cast<std::size_t>(next_index)];
-    next->setFocus(Qt::TabFocusReason);
-    next->click();
-    return true;
 }
 
 // Shows the layout's plate picture and moves the fields over its blanks;
@@ -324,7 +254,7 @@ void DecoderWindow::ApplyLayout(const PlateLayout& layout, ModelYear year) {
     for (Field field : layout.tab_order)
         chain.append(FieldEdit(field));
     chain << decode_button_ << clear_button_ << exit_button_;
-    for (QRadioButton* option : year_options_)
+    for (QRadioButton* option : year_frame_->Options())
         chain.append(option);
     chain << warranty_only_box_;
     for (qsizetype i = 1; i < chain.size(); ++i)
@@ -339,14 +269,14 @@ void DecoderWindow::Clear() {
 
 void DecoderWindow::Decode() {
     entry_incomplete_ = !EntriesComplete();
-    if (!entry_incomplete_) DecodeYear(SelectedYear());
+    if (!entry_incomplete_) DecodeYear(year_frame_->Selected());
 }
 
 // Every field the mode needs holds something; else the first empty one is
 // named in a box and takes the focus.
 bool DecoderWindow::EntriesComplete() {
     const FieldTexts texts(field_edits_);
-    const std::optional<MissingField> missing = CheckSpaces(SelectedYear(), texts.View(), WarrantyOnly());
+    const std::optional<MissingField> missing = CheckSpaces(year_frame_->Selected(), texts.View(), WarrantyOnly());
     if (!missing) return true;
     MessageBox::show(this, FromUtf8(missing->message), BoxStyle::OkWarning, kInputErrorTitle);
     FieldEdit(missing->field)->setFocus();
@@ -377,7 +307,7 @@ void DecoderWindow::ChangeWarrantyOnly() {
     for (Field field : kAllFields) {
         if (!IsDataPlateField(field)) continue;
         FieldEdit(field)->setEnabled(!warranty_only);
-        const bool shown = !warranty_only && (field != Field::Date || SelectedYear() != ModelYear::Y1970);
+        const bool shown = !warranty_only && (field != Field::Date || year_frame_->Selected() != ModelYear::Y1970);
         FieldEdit(field)->setVisible(shown);
     }
     warranty_only_item_->setChecked(warranty_only);
@@ -395,21 +325,6 @@ void DecoderWindow::ToggleWarrantyOnly() {
 void DecoderWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     ReturnFocusTo(this);
-}
-
-bool DecoderWindow::eventFilter(QObject* watched, QEvent* event) {
-    auto* option = qobject_cast<QRadioButton*>(watched);
-    if (option != nullptr && event->type() == QEvent::KeyPress) {
-        return StepYear(option, static_cast<QKeyEvent*>(event));
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-ModelYear DecoderWindow::SelectedYear() const {
-    for (ModelYear year : kAllModelYears) {
-        if (YearOption(year)->isChecked()) return year;
-    }
-    return ModelYear::Y1964Half;
 }
 
 bool DecoderWindow::WarrantyOnly() const { return warranty_only_box_->isChecked(); }

@@ -15,13 +15,13 @@ class QAction;
 class QCheckBox;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 
 namespace tarnwick::ui {
 
 class PlateFieldEdit;
 class PlatePictureBox;
 class ResultsPanel;
+class YearFrame;
 
 class DecoderWindow : public QMainWindow {
     Q_OBJECT
@@ -42,22 +42,18 @@ signals:
     void helpRequested();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenus();
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, QKeyCombination shortcut);
     void BuildControls();
-    void BuildYearFrame(QWidget* client);
     void BuildOptionsFrame(QWidget* client);
     void BuildEntryFields(QWidget* client);
     void ConnectControls();
 
     void SelectYear(ModelYear year);
     void SelectYearFromMenu(ModelYear year);
-    bool StepYear(const QRadioButton* option, const QKeyEvent* event);
-    void KeepTabStopOnSelectedYear();
     void ApplyLayout(const PlateLayout& layout, ModelYear year);
 
     void Decode();
@@ -67,13 +63,11 @@ private:
     void ChangeWarrantyOnly();
     void ToggleWarrantyOnly();
 
-    ModelYear SelectedYear() const;
     bool WarrantyOnly() const;
     PlateFieldEdit* FieldEdit(Field field) const { return field_edits_[static_cast<std::size_t>(field)]; }
-    QRadioButton* YearOption(ModelYear year) const { return year_options_[static_cast<std::size_t>(year)]; }
 
     std::array<PlateFieldEdit*, kAllFields.size()> field_edits_{};
-    std::array<QRadioButton*, kAllModelYears.size()> year_options_{};
+    YearFrame* year_frame_ = nullptr;
     std::array<QAction*, kAllModelYears.size()> year_menu_items_{};
     std::array<PlatePictureBox*, kPlatePictureCount> plate_pictures_{};
     ResultsPanel* results_panel_ = nullptr;
