@@ -13,8 +13,8 @@ namespace {
 std::unique_ptr<tarnwick::ui::DecoderWindow> OpenDecoderWindow() {
     auto window = std::make_unique<tarnwick::ui::DecoderWindow>();
     auto* w = window.get();
-    QObject::connect(w, &tarnwick::ui::DecoderWindow::aboutRequested, w, [w] { tarnwick::ShowAboutWindow(w); });
-    QObject::connect(w, &tarnwick::ui::DecoderWindow::helpRequested, w, [w] { tarnwick::ShowHelpWindow(w); });
+    QObject::connect(w, &tarnwick::ui::DecoderWindow::aboutRequested, w, [w] { tarnwick::ui::ShowAboutWindow(w); });
+    QObject::connect(w, &tarnwick::ui::DecoderWindow::helpRequested, w, [w] { tarnwick::ui::ShowHelpWindow(w); });
     w->show();
     return window;
 }
@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
     tarnwick::ui::InstallFontSubstitutes();
 
     std::unique_ptr<tarnwick::ui::DecoderWindow> window;
-    tarnwick::ShowSplashThen([&window] { window = OpenDecoderWindow(); });
+    tarnwick::ui::ShowSplashThen([&window] { window = OpenDecoderWindow(); });
     // Painted after the splash is up, so that it does not hold the splash back.
     QApplication::setWindowIcon(tarnwick::ui::ProgramIcon());
     return QApplication::exec();

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <vector>
 
-#include "ui/aux/aux_fonts.h"
+#include "ui/common/window_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_splash.h"
 #include "ui/common/font_substitutes.h"
@@ -54,7 +54,7 @@ int RunChild(int argc, char** argv) {
     QApplication app(argc, argv);
     tarnwick::ui::InstallFontSubstitutes();
     FirstPaint watcher;
-    tarnwick::frmSplash* splash = tarnwick::ShowSplashThen([] {});
+    tarnwick::ui::SplashWindow* splash = tarnwick::ui::ShowSplashThen([] {});
     splash->installEventFilter(&watcher);
     return app.exec();
 }

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 struct AppIdentity {
     QString title;
@@ -17,4 +17,4 @@ inline AppIdentity ThisApp() {
     return {QStringLiteral("Decoder"), TARNWICK_VERSION_MAJOR, TARNWICK_VERSION_MINOR, TARNWICK_VERSION_PATCH};
 }
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

@@ -6,19 +6,19 @@
 #include <QSvgRenderer>
 #include <cstdint>
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 namespace {
 
-QImage Render(const QString& resource, QSize size, qreal devicePixelRatio) {
-    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+QImage Render(const QString& resource, QSize size, qreal device_pixel_ratio) {
+    QImage image(size * device_pixel_ratio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     painter.end();
-    image.setDevicePixelRatio(devicePixelRatio);
+    image.setDevicePixelRatio(device_pixel_ratio);
     return image;
 }
 
@@ -43,14 +43,14 @@ void AddGrain(QImage& image) {
 
 }  // namespace
 
-QPixmap EmblemPixmap(QSize size, qreal devicePixelRatio) {
-    return QPixmap::fromImage(Render(QStringLiteral(":/tarnwick/emblem.svg"), size, devicePixelRatio));
+QPixmap EmblemPixmap(QSize size, qreal device_pixel_ratio) {
+    return QPixmap::fromImage(Render(QStringLiteral(":/tarnwick/emblem.svg"), size, device_pixel_ratio));
 }
 
-QPixmap BackdropPixmap(QSize size, qreal devicePixelRatio) {
-    QImage image = Render(QStringLiteral(":/tarnwick/backdrop.svg"), size, devicePixelRatio);
+QPixmap BackdropPixmap(QSize size, qreal device_pixel_ratio) {
+    QImage image = Render(QStringLiteral(":/tarnwick/backdrop.svg"), size, device_pixel_ratio);
     AddGrain(image);
     return QPixmap::fromImage(image);
 }
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

@@ -6,12 +6,12 @@
 #include <QPixmap>
 #include <QSize>
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 // The emblem over its red, white and blue bars, stretched to `size`.
-QPixmap EmblemPixmap(QSize size, qreal devicePixelRatio = 1.0);
+QPixmap EmblemPixmap(QSize size, qreal device_pixel_ratio = 1.0);
 
 // The faded photograph behind the splash, with a little film grain.
-QPixmap BackdropPixmap(QSize size, qreal devicePixelRatio = 1.0);
+QPixmap BackdropPixmap(QSize size, qreal device_pixel_ratio = 1.0);
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

@@ -11,7 +11,7 @@
 #include "ui/aux/frm_splash.h"
 #include "ui/common/return_focus.h"
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 namespace {
 
@@ -27,31 +27,31 @@ void CentreOnScreen(QWidget& window, const QWidget* parent) {
 
 }  // namespace
 
-frmSplash* ShowSplashThen(std::function<void()> openMainWindow) {
-    auto* splash = new frmSplash;
+SplashWindow* ShowSplashThen(std::function<void()> open_main_window) {
+    auto* splash = new SplashWindow;
     splash->setAttribute(Qt::WA_DeleteOnClose);
     // Queued, so that the splash is gone from the screen before the main window
     // comes up, and so that an opener that runs a modal loop does not run it
     // inside the splash's close.
     QObject::connect(
-        splash, &frmSplash::unloaded, QCoreApplication::instance(), [open = std::move(openMainWindow)] { open(); },
+        splash, &SplashWindow::unloaded, QCoreApplication::instance(), [open = std::move(open_main_window)] { open(); },
         Qt::QueuedConnection);
     splash->show();
     return splash;
 }
 
 void ShowAboutWindow(QWidget* parent) {
-    frmAbout about(parent);
+    AboutWindow about(parent);
     CentreOnScreen(about, parent);
     about.exec();
     ui::ReturnFocusTo(parent);
 }
 
 void ShowHelpWindow(QWidget* parent) {
-    frmHelp help(parent);
+    HelpWindow help(parent);
     CentreOnScreen(help, parent);
     help.exec();
     ui::ReturnFocusTo(parent);
 }
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

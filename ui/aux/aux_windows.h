@@ -5,18 +5,18 @@
 
 class QWidget;
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
-class frmSplash;
+class SplashWindow;
 
 // Shows the splash and, once it has closed by whatever route, calls
-// `openMainWindow` exactly once from the event loop. The splash deletes
+// `open_main_window` exactly once from the event loop. The splash deletes
 // itself; the pointer is for those who want to watch it.
-frmSplash* ShowSplashThen(std::function<void()> openMainWindow);
+SplashWindow* ShowSplashThen(std::function<void()> open_main_window);
 
 // Help, About and Help, Topics: a fresh window each time, shown modally and
 // discarded when closed.
 void ShowAboutWindow(QWidget* parent);
 void ShowHelpWindow(QWidget* parent);
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

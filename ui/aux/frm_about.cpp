@@ -7,20 +7,20 @@
 
 #include "ui/aux/app_identity.h"
 #include "ui/aux/artwork.h"
-#include "ui/aux/aux_fonts.h"
+#include "ui/common/window_fonts.h"
 #include "ui/aux/sys_info.h"
 #include "ui/aux/system_access.h"
-#include "ui/aux/twips.h"
+#include "ui/common/twips.h"
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 namespace {
 
 // Both lines end at the same place; the white one starts a pixel later and
 // one lower, which gives the etched look.
-constexpr QPoint kGreyStart(Twips(90), Twips(2445));
-constexpr QPoint kWhiteStart(Twips(105), Twips(2460));
-constexpr int kLineEnd = Twips(5654);
+constexpr QPoint kGreyStart(TwipsToPixels(90), TwipsToPixels(2445));
+constexpr QPoint kWhiteStart(TwipsToPixels(105), TwipsToPixels(2460));
+constexpr int kLineEnd = TwipsToPixels(5654);
 
 }  // namespace
 
@@ -37,54 +37,54 @@ void EtchedLine::paintEvent(QPaintEvent*) {
     painter.fillRect(QRect(0, 0, right + 1, 1), QColor(0x80, 0x80, 0x80));
 }
 
-frmAbout::frmAbout(QWidget* parent, SystemAccess* system)
+AboutWindow::AboutWindow(QWidget* parent, SystemAccess* system)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       system_(system ? system : &RealSystem()) {
     setObjectName(QStringLiteral("frmAbout"));
-    setFont(DialogFont());
-    setFixedSize(TwipsSize(5730, 3555));
+    setFont(DialogPointFont());
+    setFixedSize(ToPixels({0, 0, 5730, 3555}).size());
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(TwipsRect(4245, 2625, 1260, 345));
-    cmdOK->setDefault(true);
+    ok_button_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_button_->setObjectName(QStringLiteral("cmdOK"));
+    ok_button_->setGeometry(ToPixels({4245, 2625, 1260, 345}));
+    ok_button_->setDefault(true);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(TwipsRect(4260, 3075, 1245, 345));
-    setTabOrder(cmdOK, cmdSysInfo);
+    sys_info_button_ = new QPushButton(QStringLiteral("&System Info..."), this);
+    sys_info_button_->setObjectName(QStringLiteral("cmdSysInfo"));
+    sys_info_button_->setGeometry(ToPixels({4260, 3075, 1245, 345}));
+    setTabOrder(ok_button_, sys_info_button_);
 
-    auto* Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(TwipsRect(120, 240, 1500, 1335));
-    Image1->setPixmap(EmblemPixmap(Image1->size(), devicePixelRatioF()));
+    auto* emblem = new QLabel(this);
+    emblem->setObjectName(QStringLiteral("Image1"));
+    emblem->setGeometry(ToPixels({120, 240, 1500, 1335}));
+    emblem->setPixmap(EmblemPixmap(emblem->size(), devicePixelRatioF()));
 
-    lblTitle = AddLabel("lblTitle", QString(), TwipsRect(1800, 240, 3885, 360));
-    lblTitle->setFont(DialogFont(9.75, true));
-    lblVersion = AddLabel("lblVersion", QString(), TwipsRect(1800, 795, 2445, 225));
-    AddLabel("Label1", QStringLiteral("Written by the Tarnwick Decoder team"), TwipsRect(1800, 1080, 2895, 255));
-    AddLabel("Label4", QStringLiteral("Original Creation Date: February 10, 2000"), TwipsRect(1800, 1440, 3165, 330));
+    title_label_ = AddLabel("lblTitle", QString(), ToPixels({1800, 240, 3885, 360}));
+    title_label_->setFont(DialogPointFont(9.75, true));
+    version_label_ = AddLabel("lblVersion", QString(), ToPixels({1800, 795, 2445, 225}));
+    AddLabel("Label1", QStringLiteral("Written by the Tarnwick Decoder team"), ToPixels({1800, 1080, 2895, 255}));
+    AddLabel("Label4", QStringLiteral("Original Creation Date: February 10, 2000"), ToPixels({1800, 1440, 3165, 330}));
     AddLabel("lblDescription", QStringLiteral("Latest Version Creation Date: February 18, 2002"),
-             TwipsRect(1800, 1800, 3765, 330));
-    AddLabel("Label2", QStringLiteral("Send Inquiries to:"), TwipsRect(1800, 2160, 1335, 255));
-    QLabel* Label3 = AddLabel("Label3", QStringLiteral("decoder@tarnwick.example"), TwipsRect(3240, 2160, 2175, 255));
-    QPalette blue = Label3->palette();
+             ToPixels({1800, 1800, 3765, 330}));
+    AddLabel("Label2", QStringLiteral("Send Inquiries to:"), ToPixels({1800, 2160, 1335, 255}));
+    QLabel* address = AddLabel("Label3", QStringLiteral("decoder@tarnwick.example"), ToPixels({3240, 2160, 2175, 255}));
+    QPalette blue = address->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 0xff));
-    Label3->setPalette(blue);
+    address->setPalette(blue);
 
     new EtchedLine(this);
 
-    QLabel* lblDisclaimer = AddLabel("lblDisclaimer", QString(), TwipsRect(255, 2625, 3870, 825));
-    lblDisclaimer->setWordWrap(true);
+    QLabel* disclaimer = AddLabel("lblDisclaimer", QString(), ToPixels({255, 2625, 3870, 825}));
+    disclaimer->setWordWrap(true);
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(ok_button_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(sys_info_button_, &QPushButton::clicked, this, &AboutWindow::StartSystemInformation);
 
-    Form_Load();
+    ShowIdentity();
 }
 
-QLabel* frmAbout::AddLabel(const char* name, const QString& text, QRect box) {
+QLabel* AboutWindow::AddLabel(const char* name, const QString& text, QRect box) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
@@ -93,15 +93,13 @@ QLabel* frmAbout::AddLabel(const char* name, const QString& text, QRect box) {
     return label;
 }
 
-void frmAbout::Form_Load() {
+void AboutWindow::ShowIdentity() {
     const AppIdentity app = ThisApp();
     setWindowTitle(QStringLiteral("About ") + app.title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(app.major).arg(app.minor).arg(app.revision));
-    lblTitle->setText(app.title);
+    version_label_->setText(QStringLiteral("Version %1.%2.%3").arg(app.major).arg(app.minor).arg(app.revision));
+    title_label_->setText(app.title);
 }
 
-void frmAbout::cmdOK_Click() { accept(); }
+void AboutWindow::StartSystemInformation() { StartSysInfo(*system_, this); }
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(*system_, this); }
-
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

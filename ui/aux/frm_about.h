@@ -7,7 +7,7 @@
 class QLabel;
 class QPushButton;
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 class SystemAccess;
 
@@ -20,24 +20,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class frmAbout final : public QDialog {
+class AboutWindow final : public QDialog {
     Q_OBJECT
 public:
     // `system` is what System Info talks to; the real one unless a test
     // passes its own.
-    explicit frmAbout(QWidget* parent = nullptr, SystemAccess* system = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr, SystemAccess* system = nullptr);
 
 private:
-    void Form_Load();
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
+    void ShowIdentity();
+    void StartSystemInformation();
     QLabel* AddLabel(const char* name, const QString& text, QRect box);
 
     SystemAccess* system_;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdSysInfo = nullptr;
-    QLabel* lblTitle = nullptr;
-    QLabel* lblVersion = nullptr;
+    QPushButton* ok_button_ = nullptr;
+    QPushButton* sys_info_button_ = nullptr;
+    QLabel* title_label_ = nullptr;
+    QLabel* version_label_ = nullptr;
 };
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/aux/aux_fonts.h"
-#include "ui/aux/twips.h"
+#include "ui/common/window_fonts.h"
+#include "ui/common/twips.h"
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 namespace {
 
@@ -29,46 +29,46 @@ const char* const kNoteText =
 
 }  // namespace
 
-frmHelp::frmHelp(QWidget* parent)
+HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("65-70 Tarnwick Decoder Help Topics"));
-    setFont(DialogFont());
-    setFixedSize(TwipsSize(5745, 6075));
+    setFont(DialogPointFont());
+    setFixedSize(ToPixels({0, 0, 5745, 6075}).size());
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(TwipsRect(2280, 5640, 1260, 345));
-    cmdOK->setDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &frmHelp::cmdOK_Click);
+    auto* ok_button = new QPushButton(QStringLiteral("OK"), this);
+    ok_button->setObjectName(QStringLiteral("cmdOK"));
+    ok_button->setGeometry(ToPixels({2280, 5640, 1260, 345}));
+    ok_button->setDefault(true);
+    connect(ok_button, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* Picture1 = new QWidget(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(TwipsRect(0, 0, 5750, 5535));
-    QPalette page = Picture1->palette();
-    page.setColor(QPalette::Window, page.color(QPalette::HighlightedText));
-    Picture1->setPalette(page);
-    Picture1->setAutoFillBackground(true);
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("Picture1"));
+    page->setGeometry(ToPixels({0, 0, 5750, 5535}));
+    QPalette white = page->palette();
+    white.setColor(QPalette::Window, white.color(QPalette::HighlightedText));
+    page->setPalette(white);
+    page->setAutoFillBackground(true);
 
-    QFont heading = DialogFont(9.75, true);
+    QFont heading = DialogPointFont(9.75, true);
     heading.setUnderline(true);
-    QLabel* Label1 = AddLabel(Picture1, "Label1", QStringLiteral("Options"), TwipsRect(120, 120, 975, 255), heading);
-    QPalette blue = Label1->palette();
+    QLabel* heading_label = AddLabel(page, "Label1", QStringLiteral("Options"), ToPixels({120, 120, 975, 255}), heading);
+    QPalette blue = heading_label->palette();
     blue.setColor(QPalette::WindowText, QColor(0, 0, 0xff));
-    Label1->setPalette(blue);
+    heading_label->setPalette(blue);
 
-    const QFont term = DialogFont(8.25, true);
-    const QFont body = DialogFont();
-    AddLabel(Picture1, "Label2", QStringLiteral("Warranty Number Only"), TwipsRect(120, 480, 2055, 375), term);
-    AddLabel(Picture1, "Label3", QString::fromLatin1(kWarrantyText), TwipsRect(2280, 480, 3255, 1575), body);
-    AddLabel(Picture1, "Label4", QStringLiteral("Year "), TwipsRect(120, 2280, 2055, 375), term);
-    AddLabel(Picture1, "Label5", QString::fromLatin1(kYearText), TwipsRect(2280, 2280, 3255, 1575), body);
-    AddLabel(Picture1, "Label8", QString::fromLatin1(kNoteText), TwipsRect(120, 3720, 5415, 1575), body);
+    const QFont term = DialogPointFont(8.25, true);
+    const QFont body = DialogPointFont();
+    AddLabel(page, "Label2", QStringLiteral("Warranty Number Only"), ToPixels({120, 480, 2055, 375}), term);
+    AddLabel(page, "Label3", QString::fromLatin1(kWarrantyText), ToPixels({2280, 480, 3255, 1575}), body);
+    AddLabel(page, "Label4", QStringLiteral("Year "), ToPixels({120, 2280, 2055, 375}), term);
+    AddLabel(page, "Label5", QString::fromLatin1(kYearText), ToPixels({2280, 2280, 3255, 1575}), body);
+    AddLabel(page, "Label8", QString::fromLatin1(kNoteText), ToPixels({120, 3720, 5415, 1575}), body);
 }
 
 // Every label wraps within its box and shows the page's colour behind it.
-QLabel* frmHelp::AddLabel(QWidget* page, const char* name, const QString& text, QRect box, const QFont& font) {
+QLabel* HelpWindow::AddLabel(QWidget* page, const char* name, const QString& text, QRect box, const QFont& font) {
     auto* label = new QLabel(text, page);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
@@ -79,6 +79,4 @@ QLabel* frmHelp::AddLabel(QWidget* page, const char* name, const QString& text, 
     return label;
 }
 
-void frmHelp::cmdOK_Click() { accept(); }
-
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

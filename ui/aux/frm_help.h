@@ -6,16 +6,15 @@
 
 class QLabel;
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
-class frmHelp final : public QDialog {
+class HelpWindow final : public QDialog {
     Q_OBJECT
 public:
-    explicit frmHelp(QWidget* parent = nullptr);
+    explicit HelpWindow(QWidget* parent = nullptr);
 
 private:
-    void cmdOK_Click();
     QLabel* AddLabel(QWidget* page, const char* name, const QString& text, QRect box, const QFont& font);
 };
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

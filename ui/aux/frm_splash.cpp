@@ -10,10 +10,10 @@
 #include <algorithm>
 
 #include "ui/aux/artwork.h"
-#include "ui/aux/aux_fonts.h"
-#include "ui/aux/twips.h"
+#include "ui/common/window_fonts.h"
+#include "ui/common/twips.h"
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 namespace {
 
@@ -74,7 +74,7 @@ void SplashFrame::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-frmSplash::frmSplash(QWidget* parent)
+SplashWindow::SplashWindow(QWidget* parent)
     : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -82,54 +82,54 @@ frmSplash::frmSplash(QWidget* parent)
     setLineWidth(kBorder);
     setFocusPolicy(Qt::StrongFocus);
     const QPoint client(kBorder, kBorder);
-    setFixedSize(TwipsSize(7305, 4245) + QSize(2 * kBorder, 2 * kBorder));
+    setFixedSize(ToPixels({0, 0, 7305, 4245}).size() + QSize(2 * kBorder, 2 * kBorder));
 
-    Frame1 = new SplashFrame(this);
-    Frame1->setGeometry(TwipsRect(120, 60, 7080, 4050).translated(client));
+    frame_ = new SplashFrame(this);
+    frame_->setGeometry(ToPixels({120, 60, 7080, 4050}).translated(client));
 
     // Created back to front, so the photograph lies behind everything else.
-    auto* Image1 = new QLabel(Frame1);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(TwipsRect(75, 195, 6930, 3735));
-    Image1->setPixmap(BackdropPixmap(Image1->size(), devicePixelRatioF()));
+    auto* backdrop = new QLabel(frame_);
+    backdrop->setObjectName(QStringLiteral("Image1"));
+    backdrop->setGeometry(ToPixels({75, 195, 6930, 3735}));
+    backdrop->setPixmap(BackdropPixmap(backdrop->size(), devicePixelRatioF()));
 
-    AddLabel("lblProductName", QStringLiteral("1965-1970"), TwipsRect(2400, 600, 3090, 765), 32.25, Qt::AlignLeft);
-    AddLabel("lblPlatform", QStringLiteral("Windows 95/98/2000/ME/NT4"), TwipsRect(2535, 3120, 4320, 360), 15.75,
+    AddLabel("lblProductName", QStringLiteral("1965-1970"), ToPixels({2400, 600, 3090, 765}), 32.25, Qt::AlignLeft);
+    AddLabel("lblPlatform", QStringLiteral("Windows 95/98/2000/ME/NT4"), ToPixels({2535, 3120, 4320, 360}), 15.75,
              Qt::AlignRight);
-    AddLabel("lblVersion", QStringLiteral("Version: 1.0.1"), TwipsRect(5370, 3600, 1560, 285), 12, Qt::AlignRight);
+    AddLabel("lblVersion", QStringLiteral("Version: 1.0.1"), ToPixels({5370, 3600, 1560, 285}), 12, Qt::AlignRight);
 
-    auto* imgLogo = new QLabel(Frame1);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setGeometry(TwipsRect(480, 720, 1815, 1785));
-    imgLogo->setPixmap(EmblemPixmap(imgLogo->size(), devicePixelRatioF()));
+    auto* emblem = new QLabel(frame_);
+    emblem->setObjectName(QStringLiteral("imgLogo"));
+    emblem->setGeometry(ToPixels({480, 720, 1815, 1785}));
+    emblem->setPixmap(EmblemPixmap(emblem->size(), devicePixelRatioF()));
 
-    AddLabel("Label1", QStringLiteral("Tarnwick"), TwipsRect(2400, 1320, 4485, 660), 27.75, Qt::AlignLeft);
-    AddLabel("Label2", QStringLiteral("Decoder"), TwipsRect(2400, 1920, 2250, 660), 27.75, Qt::AlignLeft);
+    AddLabel("Label1", QStringLiteral("Tarnwick"), ToPixels({2400, 1320, 4485, 660}), 27.75, Qt::AlignLeft);
+    AddLabel("Label2", QStringLiteral("Decoder"), ToPixels({2400, 1920, 2250, 660}), 27.75, Qt::AlignLeft);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setSingleShot(true);
+    close_timer_ = new QTimer(this);
+    close_timer_->setObjectName(QStringLiteral("Timer1"));
+    close_timer_->setSingleShot(true);
     // A coarse timer may fire up to 5 % early; the card stays its full time.
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    connect(Frame1, &SplashFrame::clicked, this, &frmSplash::Frame1_Click);
+    close_timer_->setTimerType(Qt::PreciseTimer);
+    connect(close_timer_, &QTimer::timeout, this, &QWidget::close);
+    connect(frame_, &SplashFrame::clicked, this, &QWidget::close);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect centred = rect();
         centred.moveCenter(screen->availableGeometry().center());
         move(centred.topLeft());
     }
-    Form_Load();
+    close_timer_->start(kSplashMilliseconds);
 }
 
 // Labels are sized to their text, as on the original card: a left-aligned
 // label keeps its left edge, a right-aligned one its right edge.
-QLabel* frmSplash::AddLabel(const char* name, const QString& text, QRect box, qreal pointSize,
+QLabel* SplashWindow::AddLabel(const char* name, const QString& text, QRect box, qreal point_size,
                             Qt::Alignment alignment) {
-    auto* label = new QLabel(text, Frame1);
+    auto* label = new QLabel(text, frame_);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
-    label->setFont(ArialBold(pointSize));
+    label->setFont(LetteringPointFont(point_size));
     label->setAlignment(alignment | Qt::AlignTop);
     const QSize fitted = label->sizeHint();
     const int width = qMax(box.width(), fitted.width());
@@ -139,41 +139,33 @@ QLabel* frmSplash::AddLabel(const char* name, const QString& text, QRect box, qr
     return label;
 }
 
-void frmSplash::Form_Load() { Timer1->start(kSplashMilliseconds); }
-
-void frmSplash::showEvent(QShowEvent* event) {
+void SplashWindow::showEvent(QShowEvent* event) {
     QFrame::showEvent(event);
     activateWindow();
     setFocus(Qt::OtherFocusReason);
 }
 
-void frmSplash::Timer1_Timer() { close(); }
-
-void frmSplash::Frame1_Click() { close(); }
-
-void frmSplash::keyPressEvent(QKeyEvent* event) {
+void SplashWindow::keyPressEvent(QKeyEvent* event) {
     if (!TypesACharacter(event)) {
         QFrame::keyPressEvent(event);
         return;
     }
     event->accept();
-    Form_KeyPress();
+    close();
 }
 
-void frmSplash::Form_KeyPress() { close(); }
-
-void frmSplash::closeEvent(QCloseEvent* event) {
+void SplashWindow::closeEvent(QCloseEvent* event) {
     QFrame::closeEvent(event);
-    Form_Unload();
+    AnnounceUnload();
 }
 
-void frmSplash::Form_Unload() {
+void SplashWindow::AnnounceUnload() {
     if (unloaded_) {
         return;
     }
     unloaded_ = true;
-    Timer1->stop();
+    close_timer_->stop();
     emit unloaded();
 }
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

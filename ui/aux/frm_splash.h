@@ -7,9 +7,9 @@
 class QLabel;
 class QTimer;
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
-// Frame1: a click counts only where no label or picture covers the frame.
+// frame_: a click counts only where no label or picture covers the frame.
 // Clicks on those reach the frame too (labels pass them on to their parent),
 // so the spot is checked rather than trusting who received the event.
 class SplashFrame final : public QFrame {
@@ -30,10 +30,10 @@ private:
     bool pressed_ = false;
 };
 
-class frmSplash final : public QFrame {
+class SplashWindow final : public QFrame {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget* parent = nullptr);
+    explicit SplashWindow(QWidget* parent = nullptr);
 
 signals:
     // Emitted once, when the splash closes for whatever reason.
@@ -45,16 +45,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Form_Load();
-    void Timer1_Timer();
-    void Form_KeyPress();
-    void Frame1_Click();
-    void Form_Unload();
-    QLabel* AddLabel(const char* name, const QString& text, QRect box, qreal pointSize, Qt::Alignment alignment);
+    void AnnounceUnload();
+    QLabel* AddLabel(const char* name, const QString& text, QRect box, qreal point_size, Qt::Alignment alignment);
 
-    QTimer* Timer1 = nullptr;
-    SplashFrame* Frame1 = nullptr;
+    QTimer* close_timer_ = nullptr;
+    SplashFrame* frame_ = nullptr;
     bool unloaded_ = false;
 };
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

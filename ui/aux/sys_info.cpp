@@ -7,7 +7,7 @@
 
 #include "ui/aux/app_identity.h"
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 namespace {
 
@@ -45,18 +45,18 @@ bool StartFromPath(SystemAccess& system) {
 
 }  // namespace
 
-bool GetKeyValue(RegistryReader& registry, RegKey KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
-                 std::string& KeyVal) {
-    KeyVal.clear();
+bool GetKeyValue(RegistryReader& registry, RegKey root, const std::string& key_name, const std::string& value_name,
+                 std::string& value) {
+    value.clear();
     RegKey key = 0;
     // Read access is all we need; asking for more is refused to a standard user.
-    if (registry.OpenKey(KeyRoot, KeyName, kKeyRead, key) != kErrorSuccess) {
+    if (registry.OpenKey(root, key_name, kKeyRead, key) != kErrorSuccess) {
         return false;
     }
     std::array<unsigned char, kValueBufferSize> buffer{};
     std::uint32_t type = 0;
     std::uint32_t length = kValueBufferSize;
-    const long result = registry.QueryValue(key, SubKeyRef, type, buffer.data(), length);
+    const long result = registry.QueryValue(key, value_name, type, buffer.data(), length);
     registry.CloseKey(key);
     if (result != kErrorSuccess || type != kRegSz) {
         return false;
@@ -68,7 +68,7 @@ bool GetKeyValue(RegistryReader& registry, RegKey KeyRoot, const std::string& Ke
     if (!text.empty() && text.back() == '\0') {
         text.pop_back();
     }
-    KeyVal = std::move(text);
+    value = std::move(text);
     return true;
 }
 
@@ -85,4 +85,4 @@ void StartSysInfo(SystemAccess& system, QWidget* parent) {
     system.ShowMessage(parent, ThisApp().title, QStringLiteral("System Information Is Unavailable At This Time"));
 }
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

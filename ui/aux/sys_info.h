@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 inline constexpr char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 inline constexpr char kMsinfoValue[] = "PATH";
@@ -19,14 +19,14 @@ inline constexpr char kSharedToolsValue[] = "MSINFO";
 // Where there is no registry, these are looked for on the PATH in this order.
 inline constexpr const char* kSysInfoPrograms[] = {"hardinfo", "hardinfo2", "kinfocenter"};
 
-// Reads the string value `SubKeyRef` of the key `KeyName` under `KeyRoot` into
-// `KeyVal`. The key is opened for reading only. False, with `KeyVal` empty,
+// Reads the string value `value_name` of the key `key_name` under `root` into
+// `value`. The key is opened for reading only. False, with `value` empty,
 // when the key or value cannot be read or the value is not a string.
-bool GetKeyValue(RegistryReader& registry, RegKey KeyRoot, const std::string& KeyName, const std::string& SubKeyRef,
-                 std::string& KeyVal);
+bool GetKeyValue(RegistryReader& registry, RegKey root, const std::string& key_name, const std::string& value_name,
+                 std::string& value);
 
 // Starts the System Information tool without waiting for it; when none can be
 // found or started, says so in a message box over `parent`.
 void StartSysInfo(SystemAccess& system, QWidget* parent);
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "ui/aux/aux_fonts.h"
+#include "ui/common/window_fonts.h"
 #include "ui/common/program_message_box.h"
 #include "ui/common/return_focus.h"
 
@@ -15,7 +15,7 @@
 #include <windows.h>
 #endif
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 namespace {
 
@@ -24,19 +24,19 @@ HKEY ToHkey(RegKey key) { return reinterpret_cast<HKEY>(key); }
 
 class WindowsRegistry final : public RegistryReader {
 public:
-    long OpenKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) override {
+    long OpenKey(RegKey root, const std::string& sub_key, std::uint32_t access, RegKey& key) override {
         HKEY opened = nullptr;
-        const LONG result = RegOpenKeyExA(ToHkey(root), subKey.c_str(), 0, static_cast<REGSAM>(access), &opened);
+        const LONG result = RegOpenKeyExA(ToHkey(root), sub_key.c_str(), 0, static_cast<REGSAM>(access), &opened);
         key = reinterpret_cast<RegKey>(opened);
         return result;
     }
 
-    long QueryValue(RegKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
+    long QueryValue(RegKey key, const std::string& value_name, std::uint32_t& type, unsigned char* data,
                     std::uint32_t& length) override {
-        DWORD valueType = 0;
+        DWORD value_type = 0;
         DWORD size = length;
-        const LONG result = RegQueryValueExA(ToHkey(key), valueName.c_str(), nullptr, &valueType, data, &size);
-        type = valueType;
+        const LONG result = RegQueryValueExA(ToHkey(key), value_name.c_str(), nullptr, &value_type, data, &size);
+        type = value_type;
         length = size;
         return result;
     }
@@ -62,7 +62,7 @@ public:
     bool StartProgram(const QString& path) override { return QProcess::startDetached(path, {}); }
 
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
-        ui::ProgramMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent, DialogFont());
+        ui::ProgramMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent, DialogPointFont());
         box.setObjectName(QStringLiteral("msgSysInfo"));
         box.exec();
         ui::ReturnFocusTo(parent);
@@ -81,4 +81,4 @@ SystemAccess& RealSystem() {
     return system;
 }
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

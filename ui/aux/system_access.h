@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace tarnwick {
+namespace tarnwick::ui {
 
 // Registry handles and codes as the Windows API has them, without its headers.
 using RegKey = std::uintptr_t;
@@ -24,10 +24,10 @@ inline constexpr long kErrorSuccess = 0;
 class RegistryReader {
 public:
     virtual ~RegistryReader() = default;
-    virtual long OpenKey(RegKey root, const std::string& subKey, std::uint32_t access, RegKey& key) = 0;
+    virtual long OpenKey(RegKey root, const std::string& sub_key, std::uint32_t access, RegKey& key) = 0;
     // `length` holds the size of `data` on the way in and the size of the value
     // on the way out.
-    virtual long QueryValue(RegKey key, const std::string& valueName, std::uint32_t& type, unsigned char* data,
+    virtual long QueryValue(RegKey key, const std::string& value_name, std::uint32_t& type, unsigned char* data,
                             std::uint32_t& length) = 0;
     virtual long CloseKey(RegKey key) = 0;
 };
@@ -50,4 +50,4 @@ public:
 // The real system: the Windows registry on Windows, none elsewhere.
 SystemAccess& RealSystem();
 
-}  // namespace tarnwick
+}  // namespace tarnwick::ui

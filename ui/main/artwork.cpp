@@ -9,7 +9,7 @@
 #include <array>
 #include <span>
 
-#include "ui/main/window_fonts.h"
+#include "ui/common/window_fonts.h"
 
 namespace tarnwick::ui {
 namespace {

@@ -24,7 +24,7 @@
 #include "ui/main/message_box.h"
 #include "ui/main/plate_field_edit.h"
 #include "ui/main/results_panel.h"
-#include "ui/main/window_fonts.h"
+#include "ui/common/window_fonts.h"
 #include "ui/main/year_frame.h"
 
 namespace tarnwick::ui {

@@ -5,7 +5,7 @@
 
 #include "ui/common/program_message_box.h"
 #include "ui/common/return_focus.h"
-#include "ui/main/window_fonts.h"
+#include "ui/common/window_fonts.h"
 
 namespace tarnwick::ui {
 namespace {

@@ -11,25 +11,9 @@
 
 #include "decoder/model_year.h"
 #include "decoder/plate_fields.h"
+#include "ui/common/twips.h"
 
 namespace tarnwick::ui {
-
-// Geometry is kept in twips, as the window was drawn; 15 twips make one
-// pixel at 96 dpi, and Qt scales pixels on high-density screens.
-inline constexpr int kTwipsPerPixel = 15;
-
-struct Twips {
-    int left, top, width, height;
-};
-
-constexpr int TwipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-
-// Edges are converted rather than sizes, so neighbours keep their gaps.
-constexpr QRect ToPixels(Twips t) {
-    const int left = TwipsToPixels(t.left);
-    const int top = TwipsToPixels(t.top);
-    return {left, top, TwipsToPixels(t.left + t.width) - left, TwipsToPixels(t.top + t.height) - top};
-}
 
 // The three plate pictures; each serves one layout.
 enum class PlatePicture : std::uint8_t { Pic1965, Pic1966, Pic1970 };

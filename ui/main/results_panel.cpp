@@ -2,7 +2,7 @@
 #include "ui/main/results_panel.h"
 
 #include "ui/main/plate_layout.h"
-#include "ui/main/window_fonts.h"
+#include "ui/common/window_fonts.h"
 
 namespace tarnwick::ui {
 namespace {

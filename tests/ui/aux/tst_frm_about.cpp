@@ -6,12 +6,12 @@
 #include <QtTest>
 
 #include "modal_helpers.h"
-#include "ui/aux/aux_fonts.h"
+#include "ui/common/window_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_about.h"
 #include "ui/common/font_substitutes.h"
 
-using tarnwick::frmAbout;
+using tarnwick::ui::AboutWindow;
 using tarnwick::test::ModalRun;
 using tarnwick::test::WhenModalOpens;
 
@@ -40,7 +40,7 @@ private slots:
 };
 
 void tst_frmAbout::captionTitleAndVersion() {
-    frmAbout about;
+    AboutWindow about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About Decoder"));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Decoder"));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.0.3"));
@@ -72,7 +72,7 @@ void tst_frmAbout::labels_data() {
 void tst_frmAbout::labels() {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    frmAbout about;
+    AboutWindow about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
 
@@ -95,7 +95,7 @@ void tst_frmAbout::labels() {
 }
 
 void tst_frmAbout::buttonsAndTabOrder() {
-    frmAbout about;
+    AboutWindow about;
     about.show();
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QPushButton* ok = Button(&about, "cmdOK");
@@ -133,7 +133,7 @@ void tst_frmAbout::waysToClose() {
             modal->close();
         }
     });
-    tarnwick::ShowAboutWindow(nullptr);
+    tarnwick::ui::ShowAboutWindow(nullptr);
     QVERIFY(run.seen);
     QVERIFY2(!run.leftOpen, "the About window did not close");
     QVERIFY2(window.isNull(), "the About window was kept after closing");
@@ -151,7 +151,7 @@ void tst_frmAbout::openedTwiceIsFreshEachTime() {
             modal->setProperty("tarnwickSeen", true);
             Button(modal, "cmdOK")->click();
         });
-        tarnwick::ShowAboutWindow(nullptr);
+        tarnwick::ui::ShowAboutWindow(nullptr);
         QVERIFY(run.seen);
         QVERIFY(!run.leftOpen);
     }

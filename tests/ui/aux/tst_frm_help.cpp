@@ -8,12 +8,12 @@
 #include <QtTest>
 
 #include "modal_helpers.h"
-#include "ui/aux/aux_fonts.h"
+#include "ui/common/window_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_help.h"
 #include "ui/common/font_substitutes.h"
 
-using tarnwick::frmHelp;
+using tarnwick::ui::HelpWindow;
 using tarnwick::test::ModalRun;
 using tarnwick::test::WhenModalOpens;
 
@@ -33,7 +33,7 @@ private slots:
 };
 
 void tst_frmHelp::caption() {
-    frmHelp help;
+    HelpWindow help;
     QCOMPARE(help.windowTitle(), QStringLiteral("65-70 Tarnwick Decoder Help Topics"));
     QCOMPARE(help.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
 }
@@ -87,7 +87,7 @@ void tst_frmHelp::textsFitTheirLabels() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(bool, oneLine);
-    frmHelp help;
+    HelpWindow help;
     help.show();
     QVERIFY(QTest::qWaitForWindowExposed(&help));
 
@@ -128,7 +128,7 @@ void tst_frmHelp::waysToClose() {
             QTest::keyClick(modal, Qt::Key(key));
         }
     });
-    tarnwick::ShowHelpWindow(nullptr);
+    tarnwick::ui::ShowHelpWindow(nullptr);
     QVERIFY(run.seen);
     QVERIFY2(!run.leftOpen, "the help window did not close");
     QVERIFY2(window.isNull(), "the help window was kept after closing");

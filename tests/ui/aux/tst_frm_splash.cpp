@@ -6,12 +6,12 @@
 #include <QtTest>
 
 #include "modal_helpers.h"
-#include "ui/aux/aux_fonts.h"
+#include "ui/common/window_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_splash.h"
 #include "ui/common/font_substitutes.h"
 
-using tarnwick::frmSplash;
+using tarnwick::ui::SplashWindow;
 
 class tst_frmSplash : public QObject {
     Q_OBJECT
@@ -39,7 +39,7 @@ private:
     QTimer* Timer() const { return splash_->findChild<QTimer*>(QStringLiteral("Timer1")); }
     QWidget* Frame() const { return splash_->findChild<QWidget*>(QStringLiteral("Frame1")); }
 
-    QPointer<frmSplash> splash_;
+    QPointer<SplashWindow> splash_;
     int opened_ = 0;
     bool splashVisibleAtOpen_ = false;
 };
@@ -58,7 +58,7 @@ void tst_frmSplash::cleanup() {
 }
 
 void tst_frmSplash::ShowSplash(bool keepTimer) {
-    splash_ = tarnwick::ShowSplashThen([this] {
+    splash_ = tarnwick::ui::ShowSplashThen([this] {
         ++opened_;
         splashVisibleAtOpen_ = splash_ && splash_->isVisible();
     });

@@ -13,6 +13,7 @@
 #include "ui/aux/system_access.h"
 
 using namespace tarnwick;
+using namespace tarnwick::ui;
 
 namespace {
 
@@ -260,7 +261,7 @@ void tst_SysInfo::sysInfoButtonRunsTheLaunch() {
     QFETCH(bool, byEnter);
     FakeSystem system;
     system.hasRegistry = false;
-    frmAbout about(nullptr, &system);
+    AboutWindow about(nullptr, &system);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
 

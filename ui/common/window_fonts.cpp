@@ -1,5 +1,5 @@
 // Font stand-ins and the window's fonts.
-#include "ui/main/window_fonts.h"
+#include "ui/common/window_fonts.h"
 
 namespace tarnwick::ui {
 namespace {
@@ -22,5 +22,20 @@ QFont DialogFont() { return Font(kDialogFamily, kDialogPixels, false); }
 QFont CaptionFont() { return Font(kDialogFamily, kDialogPixels, true); }
 QFont EntryFont() { return Font(kDialogFamily, kEntryPixels, false); }
 QFont LetteringFont(int pixel_size, bool bold) { return Font(kLetteringFamily, pixel_size, bold); }
+
+
+QFont DialogPointFont(qreal point_size, bool bold) {
+    QFont font(QString::fromLatin1(kDialogFamily));
+    font.setPointSizeF(point_size);
+    font.setBold(bold);
+    return font;
+}
+
+QFont LetteringPointFont(qreal point_size) {
+    QFont font(QString::fromLatin1(kLetteringFamily));
+    font.setPointSizeF(point_size);
+    font.setBold(true);
+    return font;
+}
 
 }  // namespace tarnwick::ui

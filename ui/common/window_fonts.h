@@ -1,5 +1,6 @@
-// The fonts the window names, and their stand-ins where they are missing.
-// Sizes are fixed in pixels (at 96 dpi) because the window's geometry is.
+// Every window's fonts: the decoder window's in pixels, the splash, About
+// and Help windows' in points, all in the families the forms name.
+// The decoder window's sizes are pixels because its geometry is.
 #pragma once
 
 #include <QFont>
@@ -15,5 +16,9 @@ QFont DialogFont();                                     // MS Sans Serif 8.25 pt
 QFont CaptionFont();                                    // the same, bold: the result captions
 QFont EntryFont();                                      // MS Sans Serif 9.75 pt: the entry fields
 QFont LetteringFont(int pixel_size, bool bold = true);  // plate lettering
+
+// The splash, About and Help windows give their fonts in points.
+QFont DialogPointFont(qreal point_size = 8.25, bool bold = false);  // MS Sans Serif
+QFont LetteringPointFont(qreal point_size);                          // Arial, bold
 
 }  // namespace tarnwick::ui
