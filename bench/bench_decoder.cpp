@@ -8,6 +8,7 @@
 #include <string>
 
 #include "decoder/year_decoder.h"
+#include "tests/support/good_plates.h"
 
 namespace {
 
@@ -18,15 +19,14 @@ struct Plate {
     tarnwick::PlateFields Fields() const { return {warranty, body, color, trim, date, dso, axle, trans}; }
 };
 
-const std::array<Plate, 7> kTypicalPlates = {{
-    {"5F07K100001", "65A", "A", "42", "12C", "11", "1", "1"},
-    {"5R09A200000", "63A", "M", "F5", "28K", "71", "8", "5"},
-    {"6F07C100001", "65A", "M", "26", "15K", "22", "8", "1"},
-    {"7F01C100001", "65A", "M", "2A", "15K", "22", "1", "W"},
-    {"8F02J100001", "63A", "X", "6A", "15K", "33", "8", "V"},
-    {"9F02M100001", "63A", "T", "3A", "15K", "33", "R", "W"},
-    {"0F05G100001", "63A", "U", "3A", "", "33", "V", "5"},
-}};
+const std::array<Plate, 7> kTypicalPlates = [] {
+    std::array<Plate, 7> plates;
+    for (std::size_t i = 0; i < plates.size(); ++i) {
+        const tarnwick::testing::Plate& good = tarnwick::testing::kGoodPlates[i];
+        plates[i] = {good.warranty, good.body, good.color, good.trim, good.date, good.dso, good.axle, good.trans};
+    }
+    return plates;
+}();
 
 const std::array<Plate, 7> kLastRowPlates = {{
     {"5F07K100001", "65A", "8", "89", "31Z", "99", "I", "6"},

@@ -1,8 +1,10 @@
 // The program's name and version as the About window and message boxes show
-// them. The version numbers come from the project's version in CMake.
+// them.
 #pragma once
 
 #include <QString>
+
+#include "tarnwick_version.h"
 
 namespace tarnwick::ui {
 
@@ -14,7 +16,7 @@ struct AppIdentity {
 };
 
 inline AppIdentity ThisApp() {
-    return {QStringLiteral("Decoder"), TARNWICK_VERSION_MAJOR, TARNWICK_VERSION_MINOR, TARNWICK_VERSION_PATCH};
+    return {QStringLiteral("Decoder"), kVersionMajor, kVersionMinor, kVersionPatch};
 }
 
 }  // namespace tarnwick::ui

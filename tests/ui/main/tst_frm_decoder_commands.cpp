@@ -71,10 +71,7 @@ class tst_FrmDecoderCommands : public QObject {
 
 private slots:
     void initTestCase() { ui::MessageBox::setScripted(true); }
-    void cleanup() {
-        QCOMPARE(ui::MessageBox::pendingAnswers(), 0);
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
-    }
+    void cleanup() { ExpectNoBoxLeft(); }
 
     void fullDecodeFillsAllTwelveLabels_data() {
         QTest::addColumn<int>("plate");

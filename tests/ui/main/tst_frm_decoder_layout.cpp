@@ -87,7 +87,7 @@ class tst_FrmDecoderLayout : public QObject {
 
 private slots:
     void initTestCase() { ui::MessageBox::setScripted(true); }
-    void cleanup() { QCOMPARE(ui::MessageBox::takeShown().size(), 0); }
+    void cleanup() { ExpectNoBoxLeft(); }
 
     void startState() {
         Window w;

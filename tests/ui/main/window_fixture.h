@@ -16,6 +16,7 @@
 #include "decoder/plate_fields.h"
 #include "ui/main/decoder_window.h"
 #include "ui/main/message_box.h"
+#include "tests/support/good_plates.h"
 
 namespace tarnwick::testing {
 
@@ -43,28 +44,6 @@ inline constexpr std::array<const char*, 12> kResultLabels = {
     "lblDSOResult",          "lblPlantResult",  "lblDateResult",     "lblUnitResult",
 };
 
-// A plate of each year that decodes in the normal mode.
-struct Plate {
-    ModelYear year;
-    const char *warranty, *body, *color, *trim, *date, *dso, *axle, *trans;
-
-    const char* Text(Field field) const {
-        const std::array<const char*, 8> texts = {warranty, body, color, trim, date, dso, axle, trans};
-        return texts[static_cast<std::size_t>(field)];
-    }
-    PlateFields Fields() const { return {warranty, body, color, trim, date, dso, axle, trans}; }
-};
-
-inline constexpr std::array<Plate, 7> kGoodPlates = {{
-    {ModelYear::Y1964Half, "5F07K100001", "65A", "A", "42", "12C", "11", "1", "1"},
-    {ModelYear::Y1965, "5R09A200000", "63A", "M", "F5", "28K", "71", "8", "5"},
-    {ModelYear::Y1966, "6F07C100001", "65A", "M", "26", "15K", "22", "8", "1"},
-    {ModelYear::Y1967, "7F01C100001", "65A", "M", "2A", "15K", "22", "1", "W"},
-    {ModelYear::Y1968, "8F02J100001", "63A", "X", "6A", "15K", "33", "8", "V"},
-    {ModelYear::Y1969, "9F02M100001", "63A", "T", "3A", "15K", "33", "R", "W"},
-    {ModelYear::Y1970, "0F05G100001", "63A", "U", "3A", "", "33", "V", "5"},
-}};
-
 // Exactly one box was asked for since the last look, and it was this one.
 inline void ExpectOneBox(const QString& text, const QString& title, QMessageBox::Icon icon,
                          QMessageBox::StandardButtons buttons) {
@@ -74,6 +53,13 @@ inline void ExpectOneBox(const QString& text, const QString& title, QMessageBox:
     QCOMPARE(shown[0].title, title);
     QCOMPARE(shown[0].icon, icon);
     QCOMPARE(shown[0].buttons, buttons);
+}
+
+// Every window test's cleanup(): no queued answer left over and no box
+// asked for that the case did not look at.
+inline void ExpectNoBoxLeft() {
+    QCOMPARE(ui::MessageBox::pendingAnswers(), 0);
+    QCOMPARE(ui::MessageBox::takeShown().size(), 0);
 }
 
 inline void ExpectInputError(const QString& text) {
