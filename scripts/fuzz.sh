@@ -10,9 +10,8 @@ if ! command -v clang++ >/dev/null; then
   exit 0
 fi
 
-CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWICK_BUILD_FUZZ=ON \
-  -DTARNWICK_BUILD_UI=OFF -DTARNWICK_BUILD_CLI=ON -DTARNWICK_BUILD_TESTS=OFF -DTARNWICK_BUILD_BENCH=OFF -DTARNWICK_WARNINGS_AS_ERRORS=ON
-cmake --build build/fuzz
+cmake --preset fuzz
+cmake --build --preset fuzz
 
 for target in build/fuzz/fuzz/fuzz_*; do
   name=$(basename "$target")

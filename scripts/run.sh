@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARNWICK_BUILD_TESTS=OFF -DTARNWICK_BUILD_BENCH=OFF
-cmake --build build/release
+cmake --preset release
+cmake --build --preset release --target tarnwick-decoder
 exec build/release/app/tarnwick-decoder "$@"
