@@ -88,14 +88,4 @@ constexpr bool HasUniqueSerials(BodyPairTable table) {
     return true;
 }
 
-// The order in which the serials are tried when the warranty number is read
-// alone must name each row's serial exactly once.
-constexpr bool IsSerialOrderOf(std::span<const std::string_view> order, BodyPairTable table) {
-    if (order.size() != table.size()) return false;
-    for (const BodyPair& row : table) {
-        if (std::count(order.begin(), order.end(), row.serial) != 1) return false;
-    }
-    return true;
-}
-
 }  // namespace tarnwick

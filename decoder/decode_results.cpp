@@ -33,14 +33,18 @@ void DecodeResults::SetTableText(ResultItem item, std::string_view text) {
     table_texts_[IndexOf(item)] = text;
 }
 
-void DecodeResults::SetDate(std::string_view day, std::string_view month_text) {
-    assert(day.size() + month_text.size() <= kDateCapacity);
+void DecodeResults::SetDate(std::string_view day, std::string_view month_name) {
+    assert(day.size() + 1 + month_name.size() <= kDateCapacity);
     auto end = std::copy(day.begin(), day.end(), date_.begin());
-    end = std::copy(month_text.begin(), month_text.end(), end);
+    *end++ = ' ';
+    end = std::copy(month_name.begin(), month_name.end(), end);
     date_length_ = static_cast<std::uint8_t>(end - date_.begin());
 }
 
-void DecodeResults::SetDateNotApplicable() { SetDate(kNotApplicable, {}); }
+void DecodeResults::SetDateNotApplicable() {
+    const auto end = std::copy(kNotApplicable.begin(), kNotApplicable.end(), date_.begin());
+    date_length_ = static_cast<std::uint8_t>(end - date_.begin());
+}
 
 void DecodeResults::SetUnit(std::string_view digits) {
     assert(digits.size() == kUnitCapacity);

@@ -47,13 +47,14 @@ public:
     std::string_view operator[](ResultItem item) const;
 
     void SetTableText(ResultItem item, std::string_view text);
-    void SetDate(std::string_view day, std::string_view month_text);
+    // The day and the month's name joined by a blank: "12 March".
+    void SetDate(std::string_view day, std::string_view month_name);
     void SetDateNotApplicable();
     void SetUnit(std::string_view digits);
 
 private:
     static constexpr std::size_t kTableTextCount = 10;  // every item before Date
-    static constexpr std::size_t kDateCapacity = 16;    // "31" + " September"
+    static constexpr std::size_t kDateCapacity = 16;    // "31 September"
     static constexpr std::size_t kUnitCapacity = 6;
 
     std::array<std::string_view, kTableTextCount> table_texts_{};

@@ -37,7 +37,8 @@ struct InputError {
     // One to three lines, the summary line first.
     std::vector<std::string> Lines() const;
 
-    // The lines joined by CR LF, as the message box shows them.
+    // The lines joined by CR LF in one string, for reports and test output;
+    // the window and tarnwick-decode join Lines() themselves.
     std::string Message() const;
 
     friend bool operator==(const InputError&, const InputError&) = default;

@@ -56,11 +56,8 @@ const BodyPair* FindBodyPair(BodyPairTable bodies, std::string_view body_code, s
 }
 
 const BodyPair* FindBySerial(const YearTables& year, std::string_view serial) {
-    for (std::string_view candidate : year.warranty_only_serial_order) {
-        if (candidate != serial) continue;
-        for (const BodyPair& row : year.bodies) {
-            if (row.serial == serial) return &row;
-        }
+    for (const BodyPair& row : year.bodies) {
+        if (row.serial == serial) return &row;
     }
     return nullptr;
 }

@@ -13,7 +13,6 @@ struct YearTables {
     ModelYear year;
     std::string_view year_digit;  // the only first character its warranty numbers have
     BodyPairTable bodies;         // tested in this order when the door plate is read
-    std::span<const std::string_view> warranty_only_serial_order;
     CodeTable engines;
     CodeTable plants;
     CodeTable paints;

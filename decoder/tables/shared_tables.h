@@ -62,13 +62,12 @@ inline constexpr CodeRow kDsoTable[] = {
 static_assert(std::size(kDsoTable) == 51 && IsValidTable(kDsoTable));
 
 // Month letters of the build date: two letters a month, no I and no O.
-// The texts begin with a blank so that they follow the day directly.
 inline constexpr CodeRow kMonthLetterTable[] = {
-    {"A", " January"},  {"N", " January"},   {"B", " February"},  {"P", " February"}, {"C", " March"},
-    {"Q", " March"},    {"D", " April"},     {"R", " April"},     {"E", " May"},      {"S", " May"},
-    {"F", " June"},     {"T", " June"},      {"G", " July"},      {"U", " July"},     {"H", " August"},
-    {"V", " August"},   {"J", " September"}, {"W", " September"}, {"K", " October"},  {"X", " October"},
-    {"L", " November"}, {"Y", " November"},  {"M", " December"},  {"Z", " December"},
+    {"A", "January"},  {"N", "January"},   {"B", "February"},  {"P", "February"}, {"C", "March"},
+    {"Q", "March"},    {"D", "April"},     {"R", "April"},     {"E", "May"},      {"S", "May"},
+    {"F", "June"},     {"T", "June"},      {"G", "July"},      {"U", "July"},     {"H", "August"},
+    {"V", "August"},   {"J", "September"}, {"W", "September"}, {"K", "October"},  {"X", "October"},
+    {"L", "November"}, {"Y", "November"},  {"M", "December"},  {"Z", "December"},
 };
 static_assert(std::size(kMonthLetterTable) == 24 && IsValidTable(kMonthLetterTable));
 

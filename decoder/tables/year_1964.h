@@ -11,7 +11,6 @@ inline constexpr BodyPair kBodies[] = {
     {"65", "07", "Coupe"},
     {"76", "08", "Convertible"},
 };
-inline constexpr std::string_view kWarrantyOnlySerialOrder[] = {"07", "08"};
 
 inline constexpr CodeRow kEngines[] = {
     {"V", "170 6-Cylinder"}, {"T", "200 6-Cylinder"}, {"F", "260 V8"}, {"D", "289 4V"}, {"K", "289 4V Hi Performance"},
@@ -53,7 +52,7 @@ inline constexpr CodeRow kAxles[] = {
     {"I", "4.11:1 (Equa-Lock)"},
 };
 
-static_assert(HasUniqueSerials(kBodies) && IsSerialOrderOf(kWarrantyOnlySerialOrder, kBodies));
+static_assert(HasUniqueSerials(kBodies));
 static_assert(std::size(kEngines) == 5 && IsValidTable(kEngines));
 static_assert(std::size(kPaints) == 21 && IsValidTable(kPaints));
 static_assert(std::size(kTrims) == 10 && IsValidTable(kTrims));

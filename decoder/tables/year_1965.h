@@ -13,7 +13,6 @@ inline constexpr BodyPair kBodies[] = {
     {"65", "07", "Coupe"},
     {"76", "08", "Convertible"},
 };
-inline constexpr std::string_view kWarrantyOnlySerialOrder[] = {"07", "08", "09"};
 
 inline constexpr CodeRow kEngines[] = {
     {"V", "170 6-Cylinder"}, {"T", "200 6-Cylinder"},        {"F", "260 V8"}, {"C", "289 2V"}, {"D", "289 4V"},
@@ -59,7 +58,7 @@ inline constexpr CodeRow kTrims[] = {
     {"F9", "White w/Palomino Trim (Luxury)"},
 };
 
-static_assert(HasUniqueSerials(kBodies) && IsSerialOrderOf(kWarrantyOnlySerialOrder, kBodies));
+static_assert(HasUniqueSerials(kBodies));
 static_assert(std::size(kEngines) == 7 && IsValidTable(kEngines));
 static_assert(std::size(kPaints) == 17 && IsValidTable(kPaints));
 static_assert(std::size(kTrims) == 28 && IsValidTable(kTrims));

@@ -12,7 +12,6 @@ inline constexpr BodyPair kBodies[] = {
     {"65", "01", "Coupe"},
     {"76", "03", "Convertible"},
 };
-inline constexpr std::string_view kWarrantyOnlySerialOrder[] = {"01", "03", "02"};
 
 inline constexpr CodeRow kEngines[] = {
     {"T", "200 6-Cylinder"}, {"C", "289 2V"}, {"A", "289 4V"}, {"K", "289 4V Hi Performance"}, {"S", "390 4V"},
@@ -68,7 +67,7 @@ inline constexpr CodeRow kAxles[] = {
     {"E", "3.50:1 (Equa-Lock)"},
 };
 
-static_assert(HasUniqueSerials(kBodies) && IsSerialOrderOf(kWarrantyOnlySerialOrder, kBodies));
+static_assert(HasUniqueSerials(kBodies));
 static_assert(std::size(kEngines) == 5 && IsValidTable(kEngines));
 static_assert(std::size(kPaints) == 21 && IsValidTable(kPaints));
 static_assert(std::size(kTrims) == 20 && IsValidTable(kTrims));

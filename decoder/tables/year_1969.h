@@ -12,7 +12,6 @@ inline constexpr BodyPair kBodies[] = {
     {"65", "01", "Coupe"},
     {"76", "03", "Convertible"},
 };
-inline constexpr std::string_view kWarrantyOnlySerialOrder[] = {"01", "03", "02"};
 
 inline constexpr CodeRow kEngines[] = {
     {"T", "200 6-Cylinder"},
@@ -110,7 +109,7 @@ inline constexpr CodeRow kAxles[] = {
     {"W", "4.30:1 (Equa-Lock)"},
 };
 
-static_assert(HasUniqueSerials(kBodies) && IsSerialOrderOf(kWarrantyOnlySerialOrder, kBodies));
+static_assert(HasUniqueSerials(kBodies));
 static_assert(std::size(kEngines) == 10 && IsValidTable(kEngines));
 static_assert(std::size(kPaints) == 17 && IsValidTable(kPaints));
 static_assert(std::size(kTrims) == 37 && IsValidTable(kTrims));

@@ -14,7 +14,6 @@ inline constexpr BodyPair kBodies[] = {
     {"65", "01", "Coupe"},
     {"76", "03", "Convertible"},
 };
-inline constexpr std::string_view kWarrantyOnlySerialOrder[] = {"01", "03", "02", "05"};
 
 inline constexpr CodeRow kEngines[] = {
     {"T", "200 6-Cylinder"},
@@ -103,7 +102,7 @@ inline constexpr CodeRow kAxles[] = {
     {"X", "2.33:1 (Equa-Lock)"},
 };
 
-static_assert(HasUniqueSerials(kBodies) && IsSerialOrderOf(kWarrantyOnlySerialOrder, kBodies));
+static_assert(HasUniqueSerials(kBodies));
 static_assert(std::size(kEngines) == 9 && IsValidTable(kEngines));
 static_assert(std::size(kPaints) == 16 && IsValidTable(kPaints));
 static_assert(std::size(kTrims) == 29 && IsValidTable(kTrims));

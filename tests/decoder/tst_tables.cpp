@@ -46,7 +46,6 @@ TEST(YearTables, EveryTableHasUniqueFilledCodes) {
             EXPECT_TRUE(IsValidTable(table)) << YearLabel(year);
         }
         EXPECT_TRUE(HasUniqueSerials(t.bodies));
-        EXPECT_TRUE(IsSerialOrderOf(t.warranty_only_serial_order, t.bodies));
     }
 }
 
@@ -86,7 +85,7 @@ TEST(YearTables, MonthLettersSkipIAndO) {
     for (const CodeRow& row : MonthLetterTable()) {
         EXPECT_NE(row.code, "I");
         EXPECT_NE(row.code, "O");
-        EXPECT_EQ(row.text.front(), ' ');
+        EXPECT_NE(row.text.front(), ' ');
         months.insert(row.text);
     }
     EXPECT_EQ(months.size(), 12u);

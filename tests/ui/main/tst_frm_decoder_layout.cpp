@@ -339,7 +339,7 @@ private slots:
             }
         }
         for (const CodeRow& month : MonthLetterTable()) {
-            check("lblDateResult", std::string("31") + std::string(month.text));
+            check("lblDateResult", std::string("31 ") + std::string(month.text));
         }
     }
 
