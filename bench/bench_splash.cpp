@@ -13,10 +13,10 @@
 #include <cstring>
 #include <vector>
 
-#include "ui/common/window_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_splash.h"
 #include "ui/common/font_substitutes.h"
+#include "ui/common/window_fonts.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 
 #include "ui/aux/app_identity.h"
 #include "ui/aux/artwork.h"
-#include "ui/common/window_fonts.h"
 #include "ui/aux/sys_info.h"
 #include "ui/aux/system_access.h"
 #include "ui/common/twips.h"
+#include "ui/common/window_fonts.h"
 
 namespace tarnwick::ui {
 

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/common/window_fonts.h"
 #include "ui/common/twips.h"
+#include "ui/common/window_fonts.h"
 
 namespace tarnwick::ui {
 

@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "ui/aux/artwork.h"
-#include "ui/common/window_fonts.h"
 #include "ui/common/twips.h"
+#include "ui/common/window_fonts.h"
 
 namespace tarnwick::ui {
 

@@ -3,13 +3,10 @@
 #include "ui/aux/system_access.h"
 
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "ui/common/window_fonts.h"
-#include "ui/common/program_message_box.h"
-#include "ui/common/return_focus.h"
+#include "ui/common/message_box.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -62,10 +59,7 @@ public:
     bool StartProgram(const QString& path) override { return QProcess::startDetached(path, {}); }
 
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
-        ui::ProgramMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent, DialogPointFont());
-        box.setObjectName(QStringLiteral("msgSysInfo"));
-        box.exec();
-        ui::ReturnFocusTo(parent);
+        MessageBox::show(parent, text, BoxStyle::OkOnly, title);
     }
 
 private:

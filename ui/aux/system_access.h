@@ -43,7 +43,7 @@ public:
     // Starts the program as a process of its own, without a shell and without
     // waiting for it; false when it could not be started.
     virtual bool StartProgram(const QString& path) = 0;
-    // A modal box with one OK button and no icon.
+    // A modal box with one OK button and no icon, shown through MessageBox.
     virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 

@@ -1,8 +1,8 @@
 // The results panel's labels: object names, places and fonts.
 #include "ui/main/results_panel.h"
 
-#include "ui/main/plate_layout.h"
 #include "ui/common/window_fonts.h"
+#include "ui/main/plate_layout.h"
 
 namespace tarnwick::ui {
 namespace {

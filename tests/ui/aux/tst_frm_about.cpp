@@ -6,10 +6,10 @@
 #include <QtTest>
 
 #include "modal_helpers.h"
-#include "ui/common/window_fonts.h"
 #include "ui/aux/aux_windows.h"
 #include "ui/aux/frm_about.h"
 #include "ui/common/font_substitutes.h"
+#include "ui/common/window_fonts.h"
 
 using tarnwick::ui::AboutWindow;
 using tarnwick::test::ModalRun;

@@ -14,9 +14,9 @@
 
 #include "decoder/model_year.h"
 #include "decoder/plate_fields.h"
-#include "ui/main/decoder_window.h"
-#include "ui/main/message_box.h"
 #include "tests/support/good_plates.h"
+#include "ui/main/decoder_window.h"
+#include "ui/common/message_box.h"
 
 namespace tarnwick::testing {
 

@@ -1,5 +1,5 @@
 // Message boxes, real or scripted.
-#include "ui/main/message_box.h"
+#include "ui/common/message_box.h"
 
 #include <QPushButton>
 
