@@ -22,6 +22,15 @@ const TYPES = {
 };
 const COMPRESSIBLE = new Set(['.html', '.js', '.css', '.json', '.webmanifest', '.wasm', '.svg']);
 
+// Each file is compressed once per version, as a host serving
+// precompressed files would.
+const gzipped = new Map();
+function compressed(file, tag, body) {
+  const key = `${file} ${tag}`;
+  if (!gzipped.has(key)) gzipped.set(key, gzipSync(body, { level: 9 }));
+  return gzipped.get(key);
+}
+
 async function respond(root, request, response, onSent) {
   const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
   const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
@@ -48,7 +57,7 @@ async function respond(root, request, response, onSent) {
     'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache', ETag: tag,
   };
   if (COMPRESSIBLE.has(extname(file)) && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
-    body = gzipSync(body, { level: 9 });
+    body = compressed(file, tag, body);
     headers['Content-Encoding'] = 'gzip';
     headers.Vary = 'Accept-Encoding';
   }

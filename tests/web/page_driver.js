@@ -25,9 +25,12 @@ export async function chooseYear(page, year) {
 
 // Sets the fields as a program would (no typing rules); '' leaves one empty.
 export async function enterPlate(page, plate) {
-  for (const [name, id] of Object.entries(FIELDS)) {
-    if (plate[name] !== undefined && (await page.isEnabled(`#${id}`))) await page.fill(`#${id}`, plate[name]);
-  }
+  await page.evaluate(({ plate, fields }) => {
+    for (const [name, id] of Object.entries(fields)) {
+      const input = document.getElementById(id);
+      if (plate[name] !== undefined && !input.disabled) input.value = plate[name];
+    }
+  }, { plate, fields: FIELDS });
 }
 
 export async function results(page) {

@@ -27,7 +27,7 @@ using namespace tarnwick::ui;
 
 constexpr std::array<const char*, kPlatePictureCount> kPictureFiles = {"plate-1965.svg", "plate-1966.svg",
                                                                          "plate-1970.svg"};
-constexpr std::array<int, 2> kIconSides = {192, 256};
+constexpr std::array<int, 3> kIconSides = {32, 192, 256};
 
 QJsonArray RectJson(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
 
