@@ -98,7 +98,8 @@ val BodyTable(BodyPairTable bodies) {
     val list = val::array();
     for (const BodyPair& body : bodies) {
         std::string text(body.text);
-        if (body.WarrantyOnlyText() != body.text) text += " (warranty number alone: " + std::string(body.WarrantyOnlyText()) + ")";
+        if (body.WarrantyOnlyText() != body.text)
+            text += " (warranty number alone: " + std::string(body.WarrantyOnlyText()) + ")";
         list.call<void>("push", Row(std::string(body.body_code) + " / " + std::string(body.serial), text));
     }
     table.set("rows", list);

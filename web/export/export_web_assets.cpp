@@ -26,7 +26,7 @@ using tarnwick::ModelYear;
 using namespace tarnwick::ui;
 
 constexpr std::array<const char*, kPlatePictureCount> kPictureFiles = {"plate-1965.svg", "plate-1966.svg",
-                                                                         "plate-1970.svg"};
+                                                                       "plate-1970.svg"};
 constexpr std::array<int, 3> kIconSides = {32, 192, 256};
 
 QJsonArray RectJson(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
