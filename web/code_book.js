@@ -42,10 +42,14 @@ export class CodeBook {
     this.tables = [];
   }
 
+  // The book is filled in a task of its own, so the fields answer first.
   show(year) {
     byId('codeBookYear').textContent = this.labels[year];
-    this.tables = this.core.codeBook(year);
-    this.render();
+    clearTimeout(this.pending);
+    this.pending = setTimeout(() => {
+      this.tables = this.core.codeBook(year);
+      this.render();
+    });
   }
 
   render() {
