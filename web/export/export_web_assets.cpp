@@ -55,7 +55,8 @@ QJsonObject LayoutJson() {
 // The browser may lack the window's fonts; let it fall back to its own of
 // the same kind.
 QByteArray WithFallbackFonts(QByteArray svg) {
-    svg.replace("font-family=\"Liberation Sans\"", "font-family=\"Liberation Sans, Arial, sans-serif\"");
+    svg.replace("font-family=\"Arial\"", "font-family=\"Arial, Liberation Sans, Helvetica, sans-serif\"");
+    svg.replace("font-family=\"Sans Serif\"", "font-family=\"Arial, Liberation Sans, Helvetica, sans-serif\"");
     svg.replace("font-family=\"Liberation Serif\"", "font-family=\"Liberation Serif, Times New Roman, serif\"");
     return svg;
 }
