@@ -1,5 +1,6 @@
 #include "cli/record_writers.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -191,12 +192,41 @@ void WriteJsonString(OutputSink& out, std::string_view text) {
     out.Append('"');
 }
 
-void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std::uint64_t> row) {
+std::vector<std::string> JsonInputKeys(std::span<const std::string> header) {
+    std::vector<std::string> keys;
+    for (const std::string& name : header) {
+        // Header names are UTF-8 by now; only the json escapes are needed.
+        std::string key = "\"";
+        for (char c : name) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x80 || kJsonPlain[byte]) {
+                key += c;
+                continue;
+            }
+            constexpr std::string_view kHex = "0123456789abcdef";
+            key += c == '"' || c == '\\' ? std::string{'\\', c} : std::string{'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
+        }
+        keys.push_back(key + "\":");
+    }
+    return keys;
+}
+
+void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std::uint64_t> row,
+                     const JsonRowInput* input) {
     out.Append('{');
     if (row) {
         out.Append("\"row\":");
         out.AppendNumber(*row);
         out.Append(',');
+    }
+    if (input != nullptr) {
+        out.Append("\"input\":{");
+        for (std::size_t i = 0; i < input->keys.size(); ++i) {
+            if (i > 0) out.Append(',');
+            out.Append(input->keys[i]);
+            WriteJsonString(out, i < input->values.size() ? input->values[i] : std::string_view());
+        }
+        out.Append("},");
     }
     if (verdict.ok()) {
         const std::array<std::string, kResultCount>& openers = JsonResultOpeners();
@@ -248,12 +278,19 @@ void WriteCsvField(OutputSink& out, std::string_view text) {
     out.Append('"');
 }
 
-void WriteCsvHeader(OutputSink& out, std::span<const std::string> input_columns) {
-    for (const std::string& column : input_columns) {
+bool IsOutputColumn(std::string_view name) {
+    if (name == "row" || name == "ok" || name == "error_kind" || name == "error_field" || name == "error_message")
+        return true;
+    return std::any_of(kAllResultItems.begin(), kAllResultItems.end(),
+                       [name](ResultItem item) { return ResultKey(item) == name; });
+}
+
+void WriteCsvHeader(OutputSink& out, std::span<const std::string_view> input_columns) {
+    for (std::string_view column : input_columns) {
         WriteCsvField(out, column);
         out.Append(',');
     }
-    out.Append("ok");
+    out.Append("row,ok");
     for (ResultItem item : kAllResultItems) {
         out.Append(',');
         out.Append(ResultKey(item));
@@ -289,16 +326,13 @@ void WriteCsvVerdict(OutputSink& out, const Verdict& verdict) {
 
 }  // namespace
 
-void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, const Verdict& verdict) {
+void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, std::uint64_t row,
+                    const Verdict& verdict) {
     for (std::string_view field : input_fields) {
         WriteCsvField(out, field);
         out.Append(',');
     }
-    WriteCsvVerdict(out, verdict);
-}
-
-void WriteCsvRecord(OutputSink& out, std::string_view input_text, const Verdict& verdict) {
-    out.Append(input_text);
+    out.AppendNumber(row);
     out.Append(',');
     WriteCsvVerdict(out, verdict);
 }
@@ -308,13 +342,6 @@ void WriteTextResults(OutputSink& out, const DecodeResults& results) {
         out.Append(ResultCaption(item));
         out.Append(' ');
         out.Append(results[item]);
-        out.Append('\n');
-    }
-}
-
-void WriteTextLines(OutputSink& out, std::span<const std::string_view> lines) {
-    for (std::string_view line : lines) {
-        out.Append(line);
         out.Append('\n');
     }
 }
