@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -186,6 +187,7 @@ private:
             }
             InputError(message);
             std::fill(fields_.begin(), fields_.end(), std::string_view());
+            plain_ = true;
             return false;
         }
         const bool fits = record.fields.size() == column_count_;
@@ -217,6 +219,11 @@ private:
     // already plain UTF-8 stay views of the reader's buffer. Returns the
     // first column that was not UTF-8, or kNoColumn.
     std::size_t ConvertFields(const CsvRecord& record) {
+        plain_ = record.simple && record.fields.size() == column_count_;
+        if (plain_) {
+            std::copy(record.fields.begin(), record.fields.end(), fields_.begin());
+            return kNoColumn;
+        }
         std::size_t bytes = 0;
         for (std::string_view field : record.fields)
             bytes += field.size();
@@ -283,14 +290,14 @@ private:
     void Write() {
         if (!verdict_.ok()) ++counts_.failed_by_kind[static_cast<std::size_t>(verdict_.kind())];
         if (options_.format == BatchFormat::Jsonl) {
-            const JsonRowInput input{json_keys_, fields_};
+            const JsonRowInput input{json_keys_, fields_, plain_};
             WriteJsonRecord(out_, verdict_, counts_.read, &input);
             return;
         }
         carried_.clear();
         for (std::size_t column : columns_.carried)
             carried_.push_back(fields_[column]);
-        WriteCsvRecord(out_, carried_, counts_.read, verdict_);
+        WriteCsvRecord(out_, carried_, counts_.read, verdict_, plain_);
     }
 
     const BatchOptions& options_;
@@ -302,6 +309,7 @@ private:
     std::vector<std::string_view> fields_;
     std::vector<std::string_view> carried_;
     std::string converted_;
+    bool plain_ = false;  // fields_ holds plain ASCII that needs no quotes or escapes
     std::vector<std::string> json_keys_;
     PlateJudge judge_;
     Verdict verdict_;

@@ -11,10 +11,13 @@ CsvReader::CsvReader(ByteSource& source, std::size_t max_record_bytes, std::size
 }
 
 void CsvReader::set_delimiter(char delimiter) {
-    plain_stops_[static_cast<unsigned char>(delimiter_)] = false;
     delimiter_ = delimiter;
-    plain_stops_[static_cast<unsigned char>(delimiter)] = true;
-    plain_stops_['\n'] = plain_stops_['"'] = true;
+    for (std::size_t byte = 0; byte < byte_kinds_.size(); ++byte) {
+        const bool notable = byte < 0x20 || byte >= 0x80 || byte == ',' || byte == '\\';
+        byte_kinds_[byte] = notable ? ByteKind::Notable : ByteKind::Ordinary;
+    }
+    for (const char end : {delimiter, '\n', '"'})
+        byte_kinds_[static_cast<unsigned char>(end)] = ByteKind::FieldEnd;
 }
 
 bool CsvReader::Fill() {
@@ -134,6 +137,7 @@ CsvReader::Step CsvReader::ReadRecord(CsvRecord& record) {
     record.fields.clear();
     record.problem = RecordProblem::None;
     record.problem_field = 0;
+    record.simple = true;
     escaped_fields_.clear();
     newlines_ = 0;
     std::size_t pos = begin_;
@@ -162,6 +166,7 @@ CsvReader::Step CsvReader::ReadQuotedField(std::size_t& pos, CsvRecord& record) 
         break;
     }
     newlines_ += static_cast<std::size_t>(std::count(bytes + pos + 1, bytes + close, '\n'));
+    record.simple = false;
     if (escaped) escaped_fields_.push_back(record.fields.size());
     record.fields.emplace_back(bytes + pos + 1, close - pos - 1);
     pos = close + 1;
@@ -201,8 +206,13 @@ CsvReader::Step CsvReader::ReadFieldEnd(std::size_t& pos, CsvRecord& record) {
 CsvReader::Step CsvReader::ReadPlainField(std::size_t& pos, CsvRecord& record) {
     const char* const bytes = buffer_.data();
     std::size_t stop = pos;
-    while (stop < end_ && !plain_stops_[static_cast<unsigned char>(bytes[stop])])
-        ++stop;
+    for (;; ++stop) {
+        while (stop < end_ && byte_kinds_[static_cast<unsigned char>(bytes[stop])] == ByteKind::Ordinary)
+            ++stop;
+        if (stop == end_ || byte_kinds_[static_cast<unsigned char>(bytes[stop])] == ByteKind::FieldEnd) break;
+        const bool line_end = bytes[stop] == '\r' && stop + 1 < end_ && bytes[stop + 1] == '\n';
+        if (!line_end) record.simple = false;
+    }
     if (stop < end_ && bytes[stop] == '"') return BrokenAt(record.fields.size() + 1, stop, record);
     if (stop < end_ && bytes[stop] == delimiter_) {
         record.fields.emplace_back(bytes + pos, stop - pos);

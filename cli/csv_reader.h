@@ -26,6 +26,11 @@ struct CsvRecord {
     std::uint64_t line = 0;  // the line the record starts on, from 1
     RecordProblem problem = RecordProblem::None;
     std::size_t problem_field = 0;  // from 1, for a broken quote
+    // No field was quoted or holds a byte that any output would have to
+    // quote or escape: a comma, CR, backslash, control or non-ASCII byte.
+    // Such a record is plain ASCII and is written as it is, without looking
+    // at its bytes again.
+    bool simple = true;
 };
 
 enum class ReadResult : std::uint8_t { Record, End, Error };
@@ -81,7 +86,9 @@ private:
     bool started_ = false;
     std::uint64_t line_ = 1;
     char delimiter_ = ',';
-    std::array<bool, 256> plain_stops_{};  // the bytes that end an unquoted field
+    // How the scan of an unquoted field treats each byte.
+    enum class ByteKind : std::uint8_t { Ordinary, FieldEnd, Notable };
+    std::array<ByteKind, 256> byte_kinds_{};
 
     // Of the record being read.
     std::size_t record_end_ = 0;               // one past its line end

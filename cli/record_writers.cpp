@@ -19,15 +19,6 @@ constexpr std::array<bool, 256> MakeJsonPlainTable() {
 }
 constexpr std::array<bool, 256> kJsonPlain = MakeJsonPlainTable();
 
-// Bytes that a csv field can hold without quotes.
-constexpr std::array<bool, 256> MakeCsvPlainTable() {
-    std::array<bool, 256> plain{};
-    for (std::size_t c = 0; c < plain.size(); ++c)
-        plain[c] = c != ',' && c != '"' && c != '\r' && c != '\n';
-    return plain;
-}
-constexpr std::array<bool, 256> kCsvPlain = MakeCsvPlainTable();
-
 // Eight bytes at a time: output texts are short and almost always plain,
 // and testing them byte by byte was the larger part of writing a record.
 constexpr std::uint64_t kOnes = 0x0101010101010101u;
@@ -42,31 +33,54 @@ std::uint64_t Load8(const char* p) {
     return v;
 }
 
+// The last one to seven bytes of a text, the rest of the word filled with
+// a byte that none of the tests below looks for.
+std::uint64_t LoadTail(const char* p, std::size_t n) {
+    std::uint64_t v = kOnes * 'x';
+    for (std::size_t i = 0; i < n; ++i)
+        v = (v & ~(std::uint64_t{0xFF} << (8 * i))) | (std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i));
+    return v;
+}
+
+// Whether any byte of the text is one that special() marks in a word.
+template <typename Special>
+bool AnySpecial(std::string_view text, Special special) {
+    std::size_t pos = 0;
+    for (; pos + 8 <= text.size(); pos += 8) {
+        if (special(Load8(text.data() + pos)) != 0) return true;
+    }
+    return pos < text.size() && special(LoadTail(text.data() + pos, text.size() - pos)) != 0;
+}
+
+// Bytes a json string cannot hold as they are: controls, quote, backslash,
+// and everything above ASCII, which is checked for well-formed UTF-8.
+// Function objects rather than functions, so that the tests are inlined.
+struct JsonSpecial {
+    constexpr std::uint64_t operator()(std::uint64_t v) const {
+        // A byte below 0x20 is zero once its three high bits are cleared.
+        return (v & kHighBits) | ZeroBytes(v & (kOnes * 0xE0)) | BytesEqual(v, '"') | BytesEqual(v, '\\');
+    }
+};
+
+struct CsvSpecial {
+    constexpr std::uint64_t operator()(std::uint64_t v) const {
+        return BytesEqual(v, ',') | BytesEqual(v, '"') | BytesEqual(v, '\r') | BytesEqual(v, '\n');
+    }
+};
+
+bool JsonPlain(std::string_view text) { return !AnySpecial(text, JsonSpecial{}); }
+
+bool CsvNeedsQuotes(std::string_view text) { return AnySpecial(text, CsvSpecial{}); }
+
 // How many bytes from the start need no escape in json.
 std::size_t JsonPlainPrefix(std::string_view text) {
     std::size_t pos = 0;
     for (; pos + 8 <= text.size(); pos += 8) {
-        const std::uint64_t v = Load8(text.data() + pos);
-        // A byte below 0x20 is zero once its three high bits are cleared.
-        const std::uint64_t special =
-            (v & kHighBits) | ZeroBytes(v & (kOnes * 0xE0)) | BytesEqual(v, '"') | BytesEqual(v, '\\');
-        if (special != 0) break;
+        if (JsonSpecial{}(Load8(text.data() + pos)) != 0) break;
     }
     while (pos < text.size() && kJsonPlain[static_cast<unsigned char>(text[pos])])
         ++pos;
     return pos;
-}
-
-bool CsvNeedsQuotes(std::string_view text) {
-    std::size_t pos = 0;
-    for (; pos + 8 <= text.size(); pos += 8) {
-        const std::uint64_t v = Load8(text.data() + pos);
-        if ((BytesEqual(v, ',') | BytesEqual(v, '"') | BytesEqual(v, '\r') | BytesEqual(v, '\n')) != 0) return true;
-    }
-    for (; pos < text.size(); ++pos) {
-        if (!kCsvPlain[static_cast<unsigned char>(text[pos])]) return true;
-    }
-    return false;
 }
 
 // Whether a table text needs escaping or quoting is learnt once per text:
@@ -195,8 +209,10 @@ void WriteJsonString(OutputSink& out, std::string_view text) {
 std::vector<std::string> JsonInputKeys(std::span<const std::string> header) {
     std::vector<std::string> keys;
     for (const std::string& name : header) {
-        // Header names are UTF-8 by now; only the json escapes are needed.
-        std::string key = "\"";
+        // Each key closes the value before it and opens its own, so that a
+        // field is written in two appends. Header names are UTF-8 by now;
+        // only the json escapes are needed.
+        std::string key = keys.empty() ? "\"input\":{\"" : "\",\"";
         for (char c : name) {
             const auto byte = static_cast<unsigned char>(c);
             if (byte >= 0x80 || kJsonPlain[byte]) {
@@ -206,7 +222,7 @@ std::vector<std::string> JsonInputKeys(std::span<const std::string> header) {
             constexpr std::string_view kHex = "0123456789abcdef";
             key += c == '"' || c == '\\' ? std::string{'\\', c} : std::string{'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
         }
-        keys.push_back(key + "\":");
+        keys.push_back(key + "\":\"");
     }
     return keys;
 }
@@ -219,22 +235,24 @@ void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std:
         out.AppendNumber(*row);
         out.Append(',');
     }
-    if (input != nullptr) {
-        out.Append("\"input\":{");
+    if (input != nullptr && !input->keys.empty()) {
         for (std::size_t i = 0; i < input->keys.size(); ++i) {
-            if (i > 0) out.Append(',');
             out.Append(input->keys[i]);
-            WriteJsonString(out, i < input->values.size() ? input->values[i] : std::string_view());
+            const std::string_view value = i < input->values.size() ? input->values[i] : std::string_view();
+            if (input->plain || JsonPlain(value)) {
+                out.Append(value);
+            } else {
+                WriteJsonChars(out, value);
+            }
         }
-        out.Append("},");
+        out.Append("\"},");
     }
     if (verdict.ok()) {
         const std::array<std::string, kResultCount>& openers = JsonResultOpeners();
         for (std::size_t i = 0; i < kResultCount; ++i) {
             out.Append(openers[i]);
             const std::string_view text = verdict.results()[kAllResultItems[i]];
-            const auto plain = [](std::string_view t) { return JsonPlainPrefix(t) == t.size(); };
-            if (IsTableText(kAllResultItems[i]) && JsonPlainCache().Get(text, plain)) {
+            if (IsTableText(kAllResultItems[i]) ? JsonPlainCache().Get(text, JsonPlain) : JsonPlain(text)) {
                 out.Append(text);
             } else {
                 WriteJsonChars(out, text);
@@ -327,9 +345,13 @@ void WriteCsvVerdict(OutputSink& out, const Verdict& verdict) {
 }  // namespace
 
 void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, std::uint64_t row,
-                    const Verdict& verdict) {
+                    const Verdict& verdict, bool plain_fields) {
     for (std::string_view field : input_fields) {
-        WriteCsvField(out, field);
+        if (plain_fields) {
+            out.Append(field);
+        } else {
+            WriteCsvField(out, field);
+        }
         out.Append(',');
     }
     out.AppendNumber(row);

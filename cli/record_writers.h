@@ -23,6 +23,7 @@ void WriteJsonString(OutputSink& out, std::string_view text);
 struct JsonRowInput {
     std::span<const std::string> keys;
     std::span<const std::string_view> values;
+    bool plain = false;  // no value needs an escape: written as they are
 };
 
 std::vector<std::string> JsonInputKeys(std::span<const std::string> header);
@@ -42,8 +43,9 @@ bool IsOutputColumn(std::string_view name);
 void WriteCsvHeader(OutputSink& out, std::span<const std::string_view> input_columns);
 
 // One row: the carried input fields, the row number, then the verdict.
+// Plain fields are known to need no quotes and are written as they are.
 void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, std::uint64_t row,
-                    const Verdict& verdict);
+                    const Verdict& verdict, bool plain_fields = false);
 
 // "Year: 1965" … one line per result, as the results panel captions them.
 void WriteTextResults(OutputSink& out, const DecodeResults& results);

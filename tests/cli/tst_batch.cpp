@@ -379,6 +379,12 @@ TEST(Batch, CarriedColumnsAreQuotedAsNeeded) {
     const ToolRun run = RunTool({"--batch", WriteTempFile("cr.csv", csv)});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(",\"a\rb\","), std::string::npos) << run.out;
+    // A comma inside a ';' file, and a backslash for json.
+    const std::string semicolons = Replaced(Replaced(csv, ",", ";"), "a\rb", "a,b\\c");
+    const ToolRun from_semicolons = RunTool({"--batch", WriteTempFile("semi.csv", semicolons)});
+    EXPECT_NE(from_semicolons.out.find(",\"a,b\\c\","), std::string::npos) << from_semicolons.out;
+    const ToolRun as_jsonl = RunTool({"--batch", WriteTempFile("semi.csv", semicolons), "-f", "jsonl"});
+    EXPECT_EQ(json::parse(as_jsonl.out)["input"]["note"], "a,b\\c");
 }
 
 // The output, decoded again, is the same file: its own columns are replaced.
