@@ -185,6 +185,7 @@ std::string ParseErrorSentence(const CLI::ParseError& error) {
     const std::string what = error.what();
     const std::string option = what.substr(0, what.find(':'));
     if (error.get_name() == "ArgumentMismatch") {
+        if (what.find("missing") != std::string::npos && option != "--codes") return option + " needs a value";
         if (option == "--batch") return "--batch takes one file";
         if (option == "--codes") return "--codes takes a model year and at most one table name";
         return option + " takes one value";
