@@ -57,14 +57,14 @@ for rows in "${rows_list[@]}"; do
   generate "$rows" "$input"
   echo "== $rows rows, $(du -h "$input" | cut -f1) of CSV (best of ${REPEAT:-3} runs)"
   run "wc -l" "$rows" /dev/null wc -l "$input"
-  run "csv -> jsonl, to /dev/null" "$rows" /dev/null "$tool" --batch "$input" --format jsonl
-  run "csv -> csv, to /dev/null" "$rows" /dev/null "$tool" --batch "$input" --format csv
+  run "csv -> jsonl, to /dev/null" "$rows" /dev/null "$tool" --batch "$input" --format jsonl -q
+  run "csv -> csv, to /dev/null" "$rows" /dev/null "$tool" --batch "$input" --format csv -q
   # Into a file as well: the filesystem's share of the time, and a check
   # that every row gave exactly one record. Skipped for the largest files,
   # whose output runs to gigabytes.
   if ((rows <= ${FILE_ROWS_MAX:-1000000})); then
-    REPEAT=1 run "csv -> jsonl, to a file" "$rows" "$work/out.jsonl" "$tool" --batch "$input" --format jsonl
-    REPEAT=1 run "csv -> csv, to a file" "$rows" "$work/out.csv" "$tool" --batch "$input" --format csv
+    REPEAT=1 run "csv -> jsonl, to a file" "$rows" "$work/out.jsonl" "$tool" --batch "$input" --format jsonl -q
+    REPEAT=1 run "csv -> csv, to a file" "$rows" "$work/out.csv" "$tool" --batch "$input" --format csv -q
     records=$(wc -l <"$work/out.jsonl")
     [[ $records -eq $rows ]] || { echo "jsonl holds $records records for $rows rows" >&2; exit 1; }
     rm -f "$work/out.jsonl" "$work/out.csv"

@@ -3,8 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
+
+#include "cli/column_map.h"
+#include "cli/text_encoding.h"
 
 namespace tarnwick::cli {
 
@@ -14,6 +18,13 @@ struct BatchOptions {
     std::string input;   // a path, or "-" for standard input
     std::string output;  // a path; empty or "-" for standard output
     BatchFormat format = BatchFormat::Csv;
+    char delimiter = 0;  // ',' ';' '\t', or 0 to pick the one that gives the header its columns
+    InputEncoding encoding = InputEncoding::Utf8;
+    std::optional<std::string> year;  // --year: the year of every row
+    ColumnOptions columns;
+    bool trim = false;   // blanks around every code are dropped before it is judged
+    bool quiet = false;  // no summary line
+    bool show_progress = false;
 };
 
 // 0 when every row decoded, 1 when at least one failed, 2 when the input

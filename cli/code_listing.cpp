@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "cli/record_writers.h"
 #include "decoder/year_tables.h"
 
 namespace tarnwick::cli {
@@ -69,18 +70,92 @@ void WriteTable(OutputSink& out, const YearTables& tables, std::size_t index) {
     }
 }
 
-}  // namespace
+// One code of a table as csv and json list it.
+struct CodeEntry {
+    std::string_view table;
+    std::string_view code;
+    std::string_view serial;  // the body table's only
+    std::string_view text;
+};
 
-bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string_view> table) {
-    const YearTables& tables = TablesFor(year);
-    if (table) {
-        const auto found = std::find(kCodeTableNames.begin(), kCodeTableNames.end(), *table);
-        if (found == kCodeTableNames.end()) return false;
-        WriteTable(out, tables, static_cast<std::size_t>(found - kCodeTableNames.begin()));
-        return true;
+// Calls emit for every code of the table, in the order the decoder tries them.
+template <typename Emit>
+void ForEachCode(const YearTables& tables, std::size_t index, Emit emit) {
+    const std::string_view name = kCodeTableNames[index];
+    if (kListings[index].rows != nullptr) {
+        for (const CodeRow& row : kListings[index].rows(tables))
+            emit(CodeEntry{name, row.code, {}, row.text});
+    } else if (index == kBodyIndex) {
+        for (const BodyPair& row : tables.bodies)
+            emit(CodeEntry{name, row.body_code, row.serial, row.text});
+    } else if (tables.decodes_date) {
+        for (const CodeRow& row : MonthLetterTable())
+            emit(CodeEntry{name, row.code, {}, row.text.substr(row.text.find_first_not_of(' '))});
+    }
+}
+
+class RecordListing {
+public:
+    RecordListing(OutputSink& out, ModelYear year, ListingFormat format, bool with_serial)
+        : out_(out), year_(YearLabel(year)), format_(format), with_serial_(with_serial) {
+        if (format_ == ListingFormat::Json) {
+            out_.Append('[');
+        } else {
+            out_.Append(with_serial_ ? "year,table,code,serial,text\n" : "year,table,code,text\n");
+        }
+    }
+
+    void operator()(const CodeEntry& entry) {
+        if (format_ == ListingFormat::Csv) {
+            for (std::string_view column : {year_, entry.table, entry.code}) {
+                WriteCsvField(out_, column);
+                out_.Append(',');
+            }
+            if (with_serial_) {
+                WriteCsvField(out_, entry.serial);
+                out_.Append(',');
+            }
+            WriteCsvField(out_, entry.text);
+            out_.Append('\n');
+            return;
+        }
+        if (!first_) out_.Append(',');
+        out_.Append('\n');
+        first_ = false;
+        out_.Append("{\"year\":");
+        WriteJsonString(out_, year_);
+        out_.Append(",\"table\":");
+        WriteJsonString(out_, entry.table);
+        out_.Append(",\"code\":");
+        WriteJsonString(out_, entry.code);
+        if (with_serial_) {
+            out_.Append(",\"serial\":");
+            WriteJsonString(out_, entry.serial);
+        }
+        out_.Append(",\"text\":");
+        WriteJsonString(out_, entry.text);
+        out_.Append('}');
+    }
+
+    void Finish() {
+        if (format_ == ListingFormat::Json) out_.Append("\n]\n");
+    }
+
+private:
+    OutputSink& out_;
+    std::string_view year_;
+    ListingFormat format_;
+    bool with_serial_;
+    bool first_ = true;
+};
+
+void WriteTextListing(OutputSink& out, const YearTables& tables, std::optional<std::size_t> index) {
+    if (index) {
+        WriteTable(out, tables, *index);
+        return;
     }
     out.Append("# year ");
-    out.Append(YearLabel(year));
+    out.Append(YearLabel(tables.year));
     out.Append(": year digit ");
     out.Append(tables.year_digit);
     out.Append(" (1st character of the warranty number)\n");
@@ -88,6 +163,27 @@ bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string
         out.Append('\n');
         WriteTable(out, tables, i);
     }
+}
+
+}  // namespace
+
+bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string_view> table, ListingFormat format) {
+    const YearTables& tables = TablesFor(year);
+    std::optional<std::size_t> index;
+    if (table) {
+        const auto found = std::find(kCodeTableNames.begin(), kCodeTableNames.end(), *table);
+        if (found == kCodeTableNames.end()) return false;
+        index = static_cast<std::size_t>(found - kCodeTableNames.begin());
+    }
+    if (format == ListingFormat::Text) {
+        WriteTextListing(out, tables, index);
+        return true;
+    }
+    RecordListing listing(out, year, format, !index || *index == kBodyIndex);
+    for (std::size_t i = 0; i < kCodeTableNames.size(); ++i) {
+        if (!index || *index == i) ForEachCode(tables, i, [&listing](const CodeEntry& entry) { listing(entry); });
+    }
+    listing.Finish();
     return true;
 }
 

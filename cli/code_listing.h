@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -16,8 +17,14 @@ inline constexpr std::array<std::string_view, 10> kCodeTableNames = {
     "plant", "body", "engine", "paint", "trim", "interior", "trans", "axle", "dso", "month",
 };
 
+// text: commented, tab-separated lines for reading; csv and json: one
+// record per code with the fixed columns year, table, code, text (and serial
+// when the body table is listed), for programs.
+enum class ListingFormat : std::uint8_t { Text, Csv, Json };
+
 // One table by name, or every table when none is named; false for a name
 // that is not in kCodeTableNames.
-bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string_view> table);
+bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string_view> table,
+                      ListingFormat format = ListingFormat::Text);
 
 }  // namespace tarnwick::cli

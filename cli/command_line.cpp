@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 #include <csignal>
 #include <iostream>
@@ -19,82 +21,253 @@ namespace {
 constexpr const char* kProgram = "tarnwick-decode";
 
 constexpr const char* kDescription =
-    "Decodes the warranty number and door data plate codes of Tarnwick cars of the model years 1964-1/2 to 1970, "
-    "with the same checks, order and messages as the Tarnwick Decoder window.";
+    "Decodes the warranty number and door data plate codes of Tarnwick cars of\n"
+    "the model years 1964-1/2 to 1970, with the same checks, order and messages\n"
+    "as the Tarnwick Decoder window.";
 
 constexpr const char* kFooter = R"(One plate:
-  tarnwick-decode --year Y [--warranty-only] --warranty W --body B --color C --trim T
-                  --date D --dso S --axle A --trans R [--format text|json]
-  Y is 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970. An omitted field is empty.
-  Fields are taken as they stand (a field of one blank is not empty) and upper-cased
-  character by character, as typing in the window does. Most characters per field:
-  warranty 11, body 3, color 1, trim 2, date 4, dso 2, axle 1, trans 1; a longer field
-  is rejected, never cut. With --warranty-only the seven data plate fields are ignored.
-  Judged in the window's order: year, field lengths, missing fields, then the codes.
-  text: the twelve results, one "Caption: text" line each; a failure's message lines
-        go to standard error.
-  json: {"ok":true,"results":{"year":...,...,"unit_number":...}} or
-        {"ok":false,"error":{"kind":K,"field":F,"lines":[...]}} where K is
-        "incomplete" (a needed field is empty), "invalid" (the decoder rejected a code)
-        or "input" (the tool could not take the plate), and F names the field or is null.
+  tarnwick-decode -y Y [-w] --warranty W --body B --color C --trim T
+                  --date D --dso S --axle A --trans R [-f text|json]
+  Y is 1964 (or 1964-1/2), 1965 ... 1970. An omitted field is empty. Fields
+  are taken as they stand (a blank is a character; --trim-blanks drops
+  blanks around them), upper-cased as typing in the window does. Most chars
+  per field: warranty 11, body 3, color 1, trim 2, date 4, dso 2, axle 1,
+  trans 1; a longer field is rejected, never cut. With -w the seven data
+  plate fields are ignored. Judged in the window's order: year, field
+  lengths, missing fields, then the codes.
+  text: the twelve results, one "Caption: text" line each; a failure's
+        message lines go to standard error.
+  json: {"ok":true,"results":{"model_year":...,"unit_number":...}} or
+        {"ok":false,"error":{"kind":K,"field":F,"lines":[...]}}, K being
+        "incomplete" (a needed field is empty), "invalid" (the decoder
+        rejected a code) or "input" (the tool could not take the plate);
+        F names the field or is null.
 
 A file of plates:
-  tarnwick-decode --batch FILE|- [--format csv|jsonl] [--output FILE]
-  FILE is CSV (RFC 4180; CRLF or LF, UTF-8, a byte-order mark is skipped) whose header
-  names at least year,warranty,body,color,trim,date,dso,axle,trans in any order, and
-  optionally warranty_only (1/0, true/false, yes/no; empty means 0). Other columns are
-  carried through to csv output. "-" reads standard input. Empty lines are skipped.
-  Every data row gives exactly one output record, in input order; a row with too few
-  or too many fields or a broken quote gives an "input" error record and the next
-  row is read on.
-  csv (default): the input columns, then ok, year, body_style, exterior_color,
-        interior_color, interior_type, engine, transmission, rear_axle_ratio,
+  tarnwick-decode --batch FILE|- [-f csv|jsonl] [-o FILE] [options]
+  FILE is CSV (RFC 4180, CRLF or LF) whose header names the columns year,
+  warranty, body, color, trim, date, dso, axle, trans in any order, in any
+  letter case, blanks around a name ignored; optionally warranty_only (1/0,
+  true/false, yes/no in any case; empty is no). With -y no year column is
+  read; with -w only the warranty column (and year) is. "-" reads standard
+  input; empty lines are skipped. Every data row gives exactly one output
+  record, in input order; a row the tool cannot take (too few or too many
+  fields, a broken quote, bytes that are not UTF-8) gives an "input" error
+  record and the next row is read.
+  csv (default): the input columns, then row (data rows from 1), ok,
+        model_year, body_style, exterior_color, interior_color,
+        interior_type, engine, transmission, rear_axle_ratio,
         district_sales_office, assembly_plant, assembly_date, unit_number,
-        error_kind, error_field, error_message (lines joined by a line break).
-  jsonl: the one-plate json object per row with "row":N first (data rows from 1).
+        error_kind, error_field, error_message (lines joined by a line
+        break). An input column named like one of these is replaced, so the
+        output can be decoded again.
+  jsonl: per row the one-plate json object, after "row":N and "input":{the
+        row's columns by header name}.
+  A summary line goes to standard error when a row failed (not with -q);
+  on a terminal a progress line is shown while a file is read.
 
 Code tables:
-  tarnwick-decode --codes Y [TABLE]
-  The valid codes and their texts for year Y, tab separated, in the order they are
-  tried: all tables, or one of plant, body, engine, paint, trim, interior, trans,
-  axle, dso, month.
+  tarnwick-decode --codes Y [TABLE] [-f text|csv|json]
+  The valid codes of year Y in the order they are tried: all tables, or one
+  of plant, body, engine, paint, trim, interior, trans, axle, dso, month.
+  text: tab separated, for reading; csv and json: the columns year, table,
+  code, text (and serial when the body table is listed).
 
-Exit status: 0 every plate decoded; 1 at least one plate failed (all rows are still
-written); 2 usage error, unreadable input, a header lacking a column, or an output
-that could not be written.
+Exit status: 0 every plate decoded; 1 at least one plate failed (all rows are
+still written); 2 usage error, unreadable input, a header lacking a column,
+or an output that could not be written.
 
 Examples:
-  tarnwick-decode --year 1965 --warranty 5R09A200000 --body 63A --color M --trim F5 \
-                  --date 28K --dso 71 --axle 8 --trans 5
-  tarnwick-decode --year 1966 --warranty-only --warranty 6F07C100001 --format json
-  tarnwick-decode --batch cars.csv --output decoded.csv
-  tarnwick-decode --batch - --format jsonl < cars.csv
-  tarnwick-decode --codes 1967 paint
+  tarnwick-decode -y 1965 --warranty 5R09A200000 --body 63A --color M \
+                  --trim F5 --date 28K --dso 71 --axle 8 --trans 5
+  tarnwick-decode -y 1966 -w --warranty 6F07C100001 -f json
+  tarnwick-decode --batch cars.csv -o decoded.csv
+  tarnwick-decode --batch - -f jsonl < cars.csv
+  tarnwick-decode --batch export.csv --encoding windows-1252 --map warranty=VIN
+  tarnwick-decode --batch club.csv --delimiter ';' --trim-blanks -q
+  tarnwick-decode --batch 1967-cars.csv -y 1967 -w
+  tarnwick-decode --codes 1967 paint -f csv
 )";
 
-void Complain(std::string_view message) { std::cerr << kProgram << ": " << message << '\n'; }
+// What the command line asked for.
+struct Request {
+    std::string year;
+    bool warranty_only = false;
+    std::array<std::string, kAllFields.size()> texts;
+    std::string format;
+    std::string batch;
+    std::string output;
+    std::vector<std::string> codes;
+    std::vector<std::string> maps;
+    std::string delimiter = "auto";
+    std::string encoding = "utf-8";
+    bool trim = false;
+    bool quiet = false;
+};
 
-int FinishOutput(OutputSink& out) {
-    out.Close();
-    if (!out.failed()) return 0;
-    Complain(out.ErrorText());
+// The options as the parser knows them, to ask which were given.
+struct Given {
+    CLI::Option* year = nullptr;
+    CLI::Option* warranty_only = nullptr;
+    std::vector<CLI::Option*> fields;
+    CLI::Option* format = nullptr;
+    CLI::Option* batch = nullptr;
+    CLI::Option* output = nullptr;
+    CLI::Option* codes = nullptr;
+    CLI::Option* map = nullptr;
+    CLI::Option* delimiter = nullptr;
+    CLI::Option* encoding = nullptr;
+    CLI::Option* trim = nullptr;
+};
+
+int Complain(std::string_view message) {
+    std::cerr << kProgram << ": " << message << '\n';
     return 2;
 }
 
-int RunPlate(const std::string& year, bool warranty_only, const std::array<std::string, kAllFields.size()>& texts,
-             bool json) {
-    PlateRequest request;
-    request.year = year;
-    request.warranty_only = warranty_only;
+int ComplainAboutUsage(std::string_view message) {
+    Complain(message);
+    std::cerr << "Run '" << kProgram << " --help' for the options.\n";
+    return 2;
+}
+
+Given AddOptions(CLI::App& app, Request& request) {
+    Given given;
+    given.year = app.add_option("-y,--year", request.year, "Model year: 1964 (or 1964-1/2) ... 1970")->type_name("Y");
+    given.warranty_only =
+        app.add_flag("-w,--warranty-only", request.warranty_only, "Decode the warranty number alone");
+    const std::array<const char*, kAllFields.size()> help = {
+        "Warranty number, up to 11 characters",
+        "Body code, up to 3 characters (e.g. 65A)",
+        "Exterior paint code, 1 character",
+        "Interior trim code, up to 2 characters",
+        "Date code, up to 4 characters (not in 1970)",
+        "District Sales Office code, up to 2 characters",
+        "Rear axle code, 1 character",
+        "Transmission code, 1 character",
+    };
+    for (Field field : kAllFields) {  // value names as in the usage lines of the footer
+        const auto i = static_cast<std::size_t>(field);
+        given.fields.push_back(app.add_option("--" + std::string(FieldName(field)), request.texts[i], help[i])
+                                   ->type_name(std::string(1, "WBCTDSAR"[i])));
+    }
+    given.format = app.add_option("-f,--format", request.format, "text|json, csv|jsonl with --batch")
+                       ->type_name("FORMAT");
+    given.batch = app.add_option("--batch", request.batch, "Decode every row of a CSV file (- for stdin)")
+                      ->type_name("FILE|-");
+    given.output = app.add_option("-o,--output", request.output, "With --batch: write to FILE, not stdout")
+                       ->type_name("FILE");
+    given.codes = app.add_option("--codes", request.codes, "List the valid codes of year Y")
+                      ->type_name("Y [TABLE]")
+                      ->expected(1, 2);
+    given.map = app.add_option("--map", request.maps, "Read column NAME from the column HEADER")
+                    ->type_name("NAME=HEADER");
+    given.delimiter =
+        app.add_option("--delimiter", request.delimiter, "Field separator: , ; tab or auto (default)")
+            ->type_name("D");
+    given.encoding = app.add_option("--encoding", request.encoding, "utf-8 (default), windows-1252 or latin-1")
+                         ->type_name("E");
+    given.trim = app.add_flag("--trim-blanks", request.trim, "Drop blanks around every code before judging");
+    app.add_flag("-q,--quiet", request.quiet, "No summary line after a batch with failures");
+    return given;
+}
+
+// Writes --help or --version; status 2 when that cannot be written.
+int ShowAndExit(CLI::App& app, const CLI::ParseError& call) {
+    app.exit(call, std::cout, std::cerr);
+    std::cout.flush();
+    if (std::cout) return 0;
+    return Complain("standard output: write error");
+}
+
+// CLI11's messages, said as sentences about this tool's options.
+std::string ParseErrorSentence(const CLI::ParseError& error) {
+    const std::string what = error.what();
+    const std::string option = what.substr(0, what.find(':'));
+    if (error.get_name() == "ArgumentMismatch") {
+        if (what.find("missing") != std::string::npos && option != "--codes") return option + " needs a value";
+        if (option == "--batch") return "--batch takes one file";
+        if (option == "--codes") return "--codes takes a model year and at most one table name";
+        return option + " takes one value";
+    }
+    if (what.find("requires at least") != std::string::npos || what.find("required") != std::string::npos)
+        return option + " needs a value";
+    return what;
+}
+
+// A problem with the arguments left over after the options.
+std::string ExtrasSentence(const std::vector<std::string>& extras, bool batch) {
+    const std::string& first = extras.front();
+    if (!first.empty() && first[0] == '-') return "there is no option \"" + first + "\"";
+    if (batch) return "--batch takes one file; \"" + first + "\" is one too many (run the tool once per file)";
+    return "\"" + first + "\" is not an option or the value of one";
+}
+
+std::string FirstGiven(const std::vector<CLI::Option*>& options) {
+    for (const CLI::Option* option : options) {
+        if (option->count() > 0) return option->get_name();
+    }
+    return {};
+}
+
+std::optional<char> ParseDelimiter(const std::string& name) {
+    if (name == "auto") return char{0};
+    if (name == "," || name == ";") return name[0];
+    if (name == "tab" || name == "\t") return '\t';
+    return std::nullopt;
+}
+
+// Options that belong to another command than the one given.
+std::string CheckCombination(const Given& given) {
+    const std::vector<CLI::Option*> batch_only = {given.output, given.map, given.delimiter, given.encoding};
+    if (given.codes->count() > 0) {
+        std::vector<CLI::Option*> others = given.fields;
+        others.insert(others.end(), batch_only.begin(), batch_only.end());
+        others.insert(others.end(), {given.batch, given.year, given.warranty_only, given.trim});
+        const std::string other = FirstGiven(others);
+        if (!other.empty()) return "--codes lists the code tables; it does not take " + other;
+        return {};
+    }
+    if (given.batch->count() > 0) {
+        const std::string field = FirstGiven(given.fields);
+        if (!field.empty()) return field + " is for one plate; with --batch the codes come from the file";
+        return {};
+    }
+    const std::string other = FirstGiven(batch_only);
+    if (!other.empty()) return other + " is for --batch";
+    if (given.year->count() == 0)
+        return "give --year for one plate, --batch FILE for a file of plates, or --codes Y for the code tables";
+    return {};
+}
+
+int FinishOutput(OutputSink& out) {
+    out.Close();
+    if (!out.failed() || out.reader_gone()) return 0;
+    return Complain(out.ErrorText());
+}
+
+std::string_view Trimmed(std::string_view text, bool trim) {
+    if (!trim) return text;
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string_view::npos) return {};
+    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
+}
+
+int RunPlate(const Request& request) {
+    if (!request.format.empty() && request.format != "text" && request.format != "json")
+        return Complain("--format for one plate must be text or json, not \"" + request.format + "\"");
+    PlateRequest plate;
+    plate.year = Trimmed(request.year, request.trim);
+    plate.warranty_only = request.warranty_only;
     for (std::size_t i = 0; i < kAllFields.size(); ++i)
-        request.fields[i] = texts[i];
+        plate.fields[i] = Trimmed(request.texts[i], request.trim);
     PlateJudge judge;
     Verdict verdict;
-    judge.Judge(request, verdict);
+    judge.Judge(plate, verdict);
 
     OutputSink out("-");
-    if (json) {
-        WriteJsonRecord(out, verdict, std::nullopt);
+    if (request.format == "json") {
+        WriteJsonRecord(out, verdict);
     } else if (verdict.ok()) {
         WriteTextResults(out, verdict.results());
     } else {
@@ -105,130 +278,115 @@ int RunPlate(const std::string& year, bool warranty_only, const std::array<std::
     return verdict.ok() ? 0 : 1;
 }
 
-int RunCodes(const std::vector<std::string>& arguments) {
+int RunCodes(const Request& request) {
+    const std::vector<std::string>& arguments = request.codes;
+    ListingFormat format = ListingFormat::Text;
+    if (request.format == "csv") {
+        format = ListingFormat::Csv;
+    } else if (request.format == "json") {
+        format = ListingFormat::Json;
+    } else if (!request.format.empty() && request.format != "text") {
+        return Complain("--format for --codes must be text, csv or json, not \"" + request.format + "\"");
+    }
     const std::optional<ModelYear> year = ParseModelYear(arguments.front());
     if (!year) {
-        Complain("--codes: unknown model year \"" + arguments.front() +
-                 "\"; use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970");
-        return 2;
+        return Complain("--codes: unknown model year \"" + arguments.front() +
+                        "\"; use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970");
     }
     std::optional<std::string_view> table;
     if (arguments.size() > 1) table = arguments[1];
     OutputSink out("-");
-    if (!WriteCodeListing(out, *year, table)) {
-        Complain("--codes: unknown table \"" + arguments[1] +
-                 "\"; use plant, body, engine, paint, trim, interior, trans, axle, dso or month");
-        return 2;
+    if (!WriteCodeListing(out, *year, table, format)) {
+        return Complain("--codes: unknown table \"" + arguments[1] +
+                        "\"; use plant, body, engine, paint, trim, interior, trans, axle, dso or month");
     }
     return FinishOutput(out);
+}
+
+// The batch options from the request; nullopt after saying what is wrong.
+std::optional<BatchOptions> MakeBatchOptions(const Request& request, const Given& given) {
+    BatchOptions options;
+    options.input = request.batch;
+    options.output = request.output;
+    if (request.format.empty() || request.format == "csv") {
+        options.format = BatchFormat::Csv;
+    } else if (request.format == "jsonl") {
+        options.format = BatchFormat::Jsonl;
+    } else {
+        Complain("--format for --batch must be csv or jsonl, not \"" + request.format + "\"");
+        return std::nullopt;
+    }
+    const std::optional<char> delimiter = ParseDelimiter(request.delimiter);
+    if (!delimiter) {
+        Complain("--delimiter takes , ; tab or auto, not \"" + request.delimiter + "\"");
+        return std::nullopt;
+    }
+    options.delimiter = *delimiter;
+    const std::optional<InputEncoding> encoding = ParseEncoding(request.encoding);
+    if (!encoding) {
+        Complain("--encoding takes utf-8, windows-1252 or latin-1, not \"" + request.encoding + "\"");
+        return std::nullopt;
+    }
+    options.encoding = *encoding;
+    if (given.year->count() > 0) {
+        const std::string_view year = Trimmed(request.year, request.trim);
+        if (!ParseModelYear(year)) {
+            Complain("--year \"" + request.year + "\" is not a model year; use 1964 (or 1964-1/2), 1965 ... 1970");
+            return std::nullopt;
+        }
+        options.year = std::string(year);
+    }
+    options.columns.year_given = options.year.has_value();
+    options.columns.warranty_only = request.warranty_only;
+    for (const std::string& map : request.maps) {
+        const std::size_t equals = map.find('=');
+        const std::string name = map.substr(0, equals);
+        if (equals == std::string::npos || !IsColumnName(name)) {
+            Complain("--map takes NAME=HEADER, NAME being year, warranty, body, color, trim, date, dso, axle, "
+                     "trans or warranty_only; not \"" + map + "\"");
+            return std::nullopt;
+        }
+        options.columns.renames.push_back({name, map.substr(equals + 1)});
+    }
+    options.trim = request.trim;
+    options.quiet = request.quiet;
+    options.show_progress = ::isatty(STDERR_FILENO) == 1;
+    return options;
 }
 
 }  // namespace
 
 int Run(int argc, const char* const* argv) {
-    // A closed pipe must end the run with status 2 and a message, which
-    // needs write() to fail with EPIPE instead of the signal ending us.
+    // A closed pipe must show as a failed write (EPIPE), which the tool
+    // tells from other write errors, instead of the signal ending it.
     std::signal(SIGPIPE, SIG_IGN);
 
     CLI::App app{kDescription, kProgram};
     app.footer(kFooter);
     app.set_version_flag("--version", TARNWICK_VERSION, "Print the version and exit");
-
-    std::string year;
-    bool warranty_only = false;
-    std::array<std::string, kAllFields.size()> texts;
-    std::string format;
-    std::string batch;
-    std::string output;
-    std::vector<std::string> codes;
-
-    CLI::Option* year_option =
-        app.add_option("--year", year, "Model year of one plate: 1964 (or 1964-1/2), 1965 ... 1970")->type_name("Y");
-    CLI::Option* only_option =
-        app.add_flag("--warranty-only", warranty_only, "Decode the warranty number alone (no door data plate)");
-    const std::array<const char*, kAllFields.size()> help = {
-        "Vehicle warranty number, up to 11 characters",
-        "Body code, up to 3 characters (e.g. 65A)",
-        "Exterior paint code, 1 character",
-        "Interior trim code, up to 2 characters",
-        "Date code, up to 4 characters (not read in 1970)",
-        "District Sales Office code, up to 2 characters",
-        "Rear axle code, 1 character",
-        "Transmission code, 1 character",
-    };
-    std::vector<CLI::Option*> plate_options = {year_option, only_option};
-    for (Field field : kAllFields) {  // value names as in the usage line of the footer
-        const std::size_t i = static_cast<std::size_t>(field);
-        plate_options.push_back(app.add_option("--" + std::string(FieldName(field)), texts[i], help[i])
-                                    ->type_name(std::string(1, "WBCTDSAR"[i])));
-    }
-    CLI::Option* format_option = app.add_option("--format", format,
-                                                "text or json for one plate (default text); csv or jsonl for --batch "
-                                                "(default csv)")
-                                     ->type_name("FORMAT");
-    CLI::Option* batch_option =
-        app.add_option("--batch", batch, "Decode every row of a CSV file, or of standard input for -")
-            ->type_name("FILE|-");
-    CLI::Option* output_option =
-        app.add_option("--output", output, "With --batch: write to FILE instead of standard output")
-            ->type_name("FILE")
-            ->needs(batch_option);
-    CLI::Option* codes_option = app.add_option("--codes", codes,
-                                               "List the valid codes of year Y: all tables, or one of plant, body, "
-                                               "engine, paint, trim, interior, trans, axle, dso, month")
-                                    ->type_name("Y [TABLE]")
-                                    ->expected(1, 2);
-    for (CLI::Option* option : plate_options) {
-        batch_option->excludes(option);
-        codes_option->excludes(option);
-    }
-    codes_option->excludes(batch_option);
-    codes_option->excludes(format_option);
-    codes_option->excludes(output_option);
+    app.get_formatter()->column_width(26);
+    app.allow_extras();
+    Request request;
+    const Given given = AddOptions(app, request);
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        app.exit(e, std::cout, std::cerr);
-        std::cout.flush();
-        return std::cout ? 0 : 2;
-    } catch (const CLI::CallForVersion& e) {
-        app.exit(e, std::cout, std::cerr);
-        std::cout.flush();
-        return std::cout ? 0 : 2;
-    } catch (const CLI::ParseError& e) {
-        Complain(e.what());
-        std::cerr << "Run '" << kProgram << " --help' for the options.\n";
-        return 2;
+    } catch (const CLI::CallForHelp& call) {
+        return ShowAndExit(app, call);
+    } catch (const CLI::CallForVersion& call) {
+        return ShowAndExit(app, call);
+    } catch (const CLI::ParseError& error) {
+        return ComplainAboutUsage(ParseErrorSentence(error));
     }
+    if (!app.remaining().empty()) return ComplainAboutUsage(ExtrasSentence(app.remaining(), given.batch->count() > 0));
+    if (const std::string problem = CheckCombination(given); !problem.empty()) return ComplainAboutUsage(problem);
 
-    if (codes_option->count() > 0) return RunCodes(codes);
-
-    if (batch_option->count() > 0) {
-        BatchOptions options;
-        options.input = batch;
-        options.output = output;
-        if (format.empty() || format == "csv") {
-            options.format = BatchFormat::Csv;
-        } else if (format == "jsonl") {
-            options.format = BatchFormat::Jsonl;
-        } else {
-            Complain("--format for --batch must be csv or jsonl, not \"" + format + "\"");
-            return 2;
-        }
-        return RunBatch(options, std::cerr);
+    if (given.codes->count() > 0) return RunCodes(request);
+    if (given.batch->count() > 0) {
+        const std::optional<BatchOptions> options = MakeBatchOptions(request, given);
+        return options ? RunBatch(*options, std::cerr) : 2;
     }
-
-    if (year_option->count() == 0) {
-        Complain("give --year for one plate, --batch FILE for a file of plates, or --codes Y for the code tables");
-        std::cerr << "Run '" << kProgram << " --help' for the options.\n";
-        return 2;
-    }
-    if (!format.empty() && format != "text" && format != "json") {
-        Complain("--format for one plate must be text or json, not \"" + format + "\"");
-        return 2;
-    }
-    return RunPlate(year, warranty_only, texts, format == "json");
+    return RunPlate(request);
 }
 
 }  // namespace tarnwick::cli

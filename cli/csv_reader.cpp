@@ -1,31 +1,24 @@
 #include "cli/csv_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 namespace tarnwick::cli {
 
-namespace {
-
-constexpr std::array<bool, 256> MakeUnquotedStops() {
-    std::array<bool, 256> stops{};
-    stops[','] = stops['\n'] = stops['"'] = true;
-    return stops;
-}
-constexpr std::array<bool, 256> kUnquotedStops = MakeUnquotedStops();
-
-// The first comma, line feed or quote at or after p.
-std::size_t UnquotedEnd(const char* b, std::size_t p, std::size_t e) {
-    while (p < e && !kUnquotedStops[static_cast<unsigned char>(b[p])])
-        ++p;
-    return p;
-}
-
-}  // namespace
-
 CsvReader::CsvReader(ByteSource& source, std::size_t max_record_bytes, std::size_t chunk_bytes)
-    : source_(source), max_record_(max_record_bytes), buffer_(max_record_bytes + chunk_bytes + 1) {}
+    : source_(source), max_record_(max_record_bytes), buffer_(max_record_bytes + chunk_bytes + 1) {
+    set_delimiter(',');
+}
+
+void CsvReader::set_delimiter(char delimiter) {
+    delimiter_ = delimiter;
+    for (std::size_t byte = 0; byte < byte_kinds_.size(); ++byte) {
+        const bool notable = byte < 0x20 || byte >= 0x80 || byte == ',' || byte == '\\';
+        byte_kinds_[byte] = notable ? ByteKind::Notable : ByteKind::Ordinary;
+    }
+    for (const char end : {delimiter, '\n', '"'})
+        byte_kinds_[static_cast<unsigned char>(end)] = ByteKind::FieldEnd;
+}
 
 bool CsvReader::Fill() {
     if (begin_ > 0) {
@@ -33,199 +26,214 @@ bool CsvReader::Fill() {
         end_ -= begin_;
         begin_ = 0;
     }
+    ++fills_;
     const long got = source_.Read(buffer_.data() + end_, buffer_.size() - end_);
     if (got < 0) return false;
     if (got == 0) eof_ = true;
     end_ += static_cast<std::size_t>(got);
+    bytes_filled_ += static_cast<std::uint64_t>(got);
     return true;
 }
 
-bool CsvReader::SkipPastNewline() {
-    for (;;) {
-        begin_ = end_;
-        if (eof_) return true;
+// Skips a UTF-8 byte-order mark; refuses UTF-16, whose every other byte
+// would otherwise be read as a character.
+bool CsvReader::ReadStart() {
+    while (end_ - begin_ < 3 && !eof_) {
         if (!Fill()) return false;
-        const void* newline = std::memchr(buffer_.data(), '\n', end_);
-        if (newline != nullptr) {
-            begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data()) + 1;
-            return true;
-        }
     }
+    const std::string_view start(buffer_.data() + begin_, end_ - begin_);
+    if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) {
+        error_ = "the input is UTF-16 (it starts with a UTF-16 byte-order mark); save it as UTF-8 (CSV UTF-8 in a "
+                 "spreadsheet) and try again";
+        return false;
+    }
+    if (start.starts_with("\xEF\xBB\xBF")) begin_ += 3;
+    started_ = true;
+    return true;
+}
+
+// An empty line (LF or CR LF) holds no record. A lone CR at the very end of
+// the input is dropped as well.
+bool CsvReader::SkipEmptyLine(bool& skipped) {
+    skipped = false;
+    const char first = buffer_[begin_];
+    if (first == '\n') {
+        ++begin_;
+        ++line_;
+        skipped = true;
+        return true;
+    }
+    if (first != '\r') return true;
+    if (begin_ + 1 == end_ && !eof_) {
+        if (!Fill()) return false;
+        skipped = true;  // look again with more bytes
+        return true;
+    }
+    if (begin_ + 1 == end_) {
+        ++begin_;
+        skipped = true;
+    } else if (buffer_[begin_ + 1] == '\n') {
+        begin_ += 2;
+        ++line_;
+        skipped = true;
+    }
+    return true;
 }
 
 ReadResult CsvReader::Next(CsvRecord& record) {
-    if (!started_) {
-        while (end_ - begin_ < 3 && !eof_) {
-            if (!Fill()) return ReadResult::Error;
-        }
-        if (end_ - begin_ >= 3 && std::memcmp(buffer_.data() + begin_, "\xEF\xBB\xBF", 3) == 0) begin_ += 3;
-        started_ = true;
-    }
+    if (!started_ && !ReadStart()) return ReadResult::Error;
     for (;;) {
         if (begin_ == end_) {
             if (eof_) return ReadResult::End;
             if (!Fill()) return ReadResult::Error;
             continue;
         }
-        // Empty lines hold no record.
-        const char first = buffer_[begin_];
-        if (first == '\n') {
-            ++begin_;
-            ++line_;
-            continue;
-        }
-        if (first == '\r') {
-            if (begin_ + 1 == end_ && !eof_) {
-                if (!Fill()) return ReadResult::Error;
-                continue;
-            }
-            if (begin_ + 1 == end_) {  // a lone CR ends the input
-                ++begin_;
-                continue;
-            }
-            if (buffer_[begin_ + 1] == '\n') {
-                begin_ += 2;
-                ++line_;
-                continue;
-            }
-        }
+        bool skipped = false;
+        if (!SkipEmptyLine(skipped)) return ReadResult::Error;
+        if (skipped) continue;
 
-        std::size_t record_end = 0;
-        std::size_t newlines = 0;
-        Scan scan = ScanRecord(record, record_end, newlines);
-        if (scan == Scan::NeedMore) {
+        Step step = ReadRecord(record);
+        if (step == Step::NeedMore) {
             // One byte past the limit is still read: deciding on the byte at
             // the limit may need a look at the byte after it.
             if (end_ - begin_ <= max_record_ + 1) {
                 if (!Fill()) return ReadResult::Error;
                 continue;
             }
-            scan = Scan::Broken;
+            step = Step::Broken;
             record.problem = RecordProblem::TooLong;
-        } else if (record_end - begin_ > max_record_) {
+        } else if (record_end_ - begin_ > max_record_) {
             // Judged by where the record ended or broke, not by how much of
             // it happened to be read: the verdict must not depend on how the
             // input arrives.
-            scan = Scan::Broken;
+            step = Step::Broken;
             record.problem = RecordProblem::TooLong;
         }
 
         record.line = line_;
-        if (scan == Scan::Complete) {
-            std::size_t text_end = record_end;
-            if (text_end > begin_ && buffer_[text_end - 1] == '\n') --text_end;
-            if (text_end > begin_ && buffer_[text_end - 1] == '\r') --text_end;
-            record.source_text = escaped_fields_.empty() ? std::string_view(buffer_.data() + begin_, text_end - begin_)
-                                                         : std::string_view();
+        last_start_ = begin_;
+        last_line_ = line_;
+        fills_at_last_ = fills_;
+        if (step == Step::RecordDone) {
             Unescape(record);
-            begin_ = record_end;
-            line_ += 1 + newlines;
+            begin_ = record_end_;
+            line_ += 1 + newlines_;
             return ReadResult::Record;
         }
-
-        record.source_text = {};
-        // Broken: its first line becomes the broken record and the lines
-        // after it are read afresh, so a stray quote cannot swallow them.
         record.fields.clear();
-        ++line_;
-        const void* newline = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
-        if (newline != nullptr) {
-            begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data()) + 1;
-        } else if (!SkipPastNewline()) {
-            return ReadResult::Error;
-        }
+        if (!Resynchronise()) return ReadResult::Error;
         return ReadResult::Record;
     }
 }
 
-CsvReader::Scan CsvReader::ScanRecord(CsvRecord& record, std::size_t& record_end, std::size_t& newlines) {
+bool CsvReader::StepBack() {
+    if (fills_ != fills_at_last_ || !escaped_fields_.empty()) return false;  // moved or unescaped in place
+    begin_ = last_start_;
+    line_ = last_line_;
+    return true;
+}
+
+CsvReader::Step CsvReader::ReadRecord(CsvRecord& record) {
     record.fields.clear();
     record.problem = RecordProblem::None;
     record.problem_field = 0;
+    record.simple = true;
     escaped_fields_.clear();
-
-    const char* const b = buffer_.data();
-    const std::size_t e = end_;
-    std::size_t p = begin_;
-    // A broken record reports where the fault showed, so that the caller can
-    // tell a fault within the length limit from one beyond it.
-    const auto broken_at = [&record, &record_end](std::size_t field, std::size_t at) {
-        record.problem = RecordProblem::BrokenQuote;
-        record.problem_field = field;
-        record_end = at;
-        return Scan::Broken;
-    };
-
+    newlines_ = 0;
+    std::size_t pos = begin_;
     for (;;) {
-        if (p < e && b[p] == '"') {
-            std::size_t q = p + 1;
-            bool escaped = false;
-            std::size_t close = 0;
-            for (;;) {
-                const void* hit = std::memchr(b + q, '"', e - q);
-                if (hit == nullptr) return eof_ ? broken_at(record.fields.size() + 1, e) : Scan::NeedMore;
-                const auto r = static_cast<std::size_t>(static_cast<const char*>(hit) - b);
-                if (r + 1 == e && !eof_) return Scan::NeedMore;
-                if (r + 1 < e && b[r + 1] == '"') {
-                    escaped = true;
-                    q = r + 2;
-                    continue;
-                }
-                close = r;
-                break;
-            }
-            newlines += static_cast<std::size_t>(std::count(b + p + 1, b + close, '\n'));
-            if (escaped) escaped_fields_.push_back(record.fields.size());
-            record.fields.emplace_back(b + p + 1, close - p - 1);
-            p = close + 1;
-            if (p == e) {  // only reached at the end of input
-                record_end = p;
-                return Scan::Complete;
-            }
-            const char after = b[p];
-            if (after == ',') {
-                ++p;
-                continue;
-            }
-            if (after == '\n') {
-                record_end = p + 1;
-                return Scan::Complete;
-            }
-            if (after == '\r') {
-                if (p + 1 == e) {
-                    if (!eof_) return Scan::NeedMore;
-                    record_end = p + 1;
-                    return Scan::Complete;
-                }
-                if (b[p + 1] == '\n') {
-                    record_end = p + 2;
-                    return Scan::Complete;
-                }
-            }
-            return broken_at(record.fields.size(), p);
-        }
+        const Step step =
+            pos < end_ && buffer_[pos] == '"' ? ReadQuotedField(pos, record) : ReadPlainField(pos, record);
+        if (step != Step::NextField) return step;
+    }
+}
 
-        const std::size_t q = UnquotedEnd(b, p, e);
-        if (q == e) {
-            if (!eof_) return Scan::NeedMore;
-            std::size_t stop = q;
-            if (stop > p && b[stop - 1] == '\r') --stop;
-            record.fields.emplace_back(b + p, stop - p);
-            record_end = q;
-            return Scan::Complete;
-        }
-        if (b[q] == '"') return broken_at(record.fields.size() + 1, q);
-        if (b[q] == ',') {
-            record.fields.emplace_back(b + p, q - p);
-            p = q + 1;
+CsvReader::Step CsvReader::ReadQuotedField(std::size_t& pos, CsvRecord& record) {
+    const char* const bytes = buffer_.data();
+    std::size_t search = pos + 1;
+    bool escaped = false;
+    std::size_t close = 0;
+    for (;;) {
+        const void* quote = std::memchr(bytes + search, '"', end_ - search);
+        if (quote == nullptr) return eof_ ? BrokenAt(record.fields.size() + 1, end_, record) : Step::NeedMore;
+        close = static_cast<std::size_t>(static_cast<const char*>(quote) - bytes);
+        if (close + 1 == end_ && !eof_) return Step::NeedMore;  // it may be the first of a pair
+        if (close + 1 < end_ && bytes[close + 1] == '"') {
+            escaped = true;
+            search = close + 2;
             continue;
         }
-        std::size_t stop = q;
-        if (stop > p && b[stop - 1] == '\r') --stop;
-        record.fields.emplace_back(b + p, stop - p);
-        record_end = q + 1;
-        return Scan::Complete;
+        break;
     }
+    newlines_ += static_cast<std::size_t>(std::count(bytes + pos + 1, bytes + close, '\n'));
+    record.simple = false;
+    if (escaped) escaped_fields_.push_back(record.fields.size());
+    record.fields.emplace_back(bytes + pos + 1, close - pos - 1);
+    pos = close + 1;
+    return ReadFieldEnd(pos, record);
+}
+
+// After a closing quote: a delimiter, a line end or the end of input.
+CsvReader::Step CsvReader::ReadFieldEnd(std::size_t& pos, CsvRecord& record) {
+    if (pos == end_) {
+        if (!eof_) return Step::NeedMore;
+        record_end_ = pos;
+        return Step::RecordDone;
+    }
+    const char after = buffer_[pos];
+    if (after == delimiter_) {
+        ++pos;
+        return Step::NextField;
+    }
+    if (after == '\n') {
+        record_end_ = pos + 1;
+        return Step::RecordDone;
+    }
+    if (after == '\r') {
+        if (pos + 1 == end_) {
+            if (!eof_) return Step::NeedMore;
+            record_end_ = pos + 1;
+            return Step::RecordDone;
+        }
+        if (buffer_[pos + 1] == '\n') {
+            record_end_ = pos + 2;
+            return Step::RecordDone;
+        }
+    }
+    return BrokenAt(record.fields.size(), pos, record);
+}
+
+CsvReader::Step CsvReader::ReadPlainField(std::size_t& pos, CsvRecord& record) {
+    const char* const bytes = buffer_.data();
+    std::size_t stop = pos;
+    for (;; ++stop) {
+        while (stop < end_ && byte_kinds_[static_cast<unsigned char>(bytes[stop])] == ByteKind::Ordinary)
+            ++stop;
+        if (stop == end_ || byte_kinds_[static_cast<unsigned char>(bytes[stop])] == ByteKind::FieldEnd) break;
+        const bool line_end = bytes[stop] == '\r' && stop + 1 < end_ && bytes[stop + 1] == '\n';
+        if (!line_end) record.simple = false;
+    }
+    if (stop < end_ && bytes[stop] == '"') return BrokenAt(record.fields.size() + 1, stop, record);
+    if (stop < end_ && bytes[stop] == delimiter_) {
+        record.fields.emplace_back(bytes + pos, stop - pos);
+        pos = stop + 1;
+        return Step::NextField;
+    }
+    if (stop == end_ && !eof_) return Step::NeedMore;
+    // The line end, or the end of input; a CR before it belongs to the line end.
+    record_end_ = stop == end_ ? stop : stop + 1;
+    if (stop > pos && bytes[stop - 1] == '\r') --stop;
+    record.fields.emplace_back(bytes + pos, stop - pos);
+    return Step::RecordDone;
+}
+
+// A broken record reports where the fault showed, so that the caller can
+// tell a fault within the length limit from one beyond it.
+CsvReader::Step CsvReader::BrokenAt(std::size_t field, std::size_t pos, CsvRecord& record) {
+    record.problem = RecordProblem::BrokenQuote;
+    record.problem_field = field;
+    record_end_ = pos;
+    return Step::Broken;
 }
 
 void CsvReader::Unescape(CsvRecord& record) {
@@ -238,6 +246,22 @@ void CsvReader::Unescape(CsvRecord& record) {
             if (field[i] == '"') ++i;  // the second quote of a pair
         }
         field = std::string_view(start, static_cast<std::size_t>(out - start));
+    }
+}
+
+// A broken record: its first line becomes the broken record and the lines
+// after it are read afresh, so that a stray quote cannot swallow them.
+bool CsvReader::Resynchronise() {
+    ++line_;
+    for (;;) {
+        const void* newline = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
+        if (newline != nullptr) {
+            begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data()) + 1;
+            return true;
+        }
+        begin_ = end_;
+        if (eof_) return true;
+        if (!Fill()) return false;
     }
 }
 

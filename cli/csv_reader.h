@@ -1,8 +1,9 @@
-// A streaming CSV reader (RFC 4180) that holds one record at a time and
-// turns a malformed record into a record marked broken, so that reading can
-// go on with the next line.
+// A streaming CSV reader (RFC 4180, with a choice of delimiter) that holds
+// one record at a time and turns a malformed record into a record marked
+// broken, so that reading can go on with the next line.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -22,13 +23,14 @@ enum class RecordProblem : std::uint8_t {
 struct CsvRecord {
     // Views into the reader's buffer, valid until the next call of Next().
     std::vector<std::string_view> fields;
-    // The record as the input holds it, without its line end, for copying
-    // the input columns through unchanged. Empty when a field had doubled
-    // quotes, which are undone in place.
-    std::string_view source_text;
     std::uint64_t line = 0;  // the line the record starts on, from 1
     RecordProblem problem = RecordProblem::None;
     std::size_t problem_field = 0;  // from 1, for a broken quote
+    // No field was quoted or holds a byte that any output would have to
+    // quote or escape: a comma, CR, backslash, control or non-ASCII byte.
+    // Such a record is plain ASCII and is written as it is, without looking
+    // at its bytes again.
+    bool simple = true;
 };
 
 enum class ReadResult : std::uint8_t { Record, End, Error };
@@ -41,31 +43,65 @@ public:
     explicit CsvReader(ByteSource& source, std::size_t max_record_bytes = kDefaultMaxRecordBytes,
                        std::size_t chunk_bytes = kDefaultChunkBytes);
 
+    // ',' unless told otherwise; ';' and '\t' are the usual others.
+    void set_delimiter(char delimiter);
+    char delimiter() const { return delimiter_; }
+
     // The next record. Empty lines hold no record and are skipped. A broken
     // record comes back without fields; reading resumes after the first line
-    // it started on, so a stray quote costs that line alone.
+    // it started on, so a stray quote costs that line alone. A UTF-8
+    // byte-order mark is skipped; a UTF-16 one is an error.
     ReadResult Next(CsvRecord& record);
 
-    std::string ErrorText() const { return source_.ErrorText(); }
+    // Steps back to the start of the record Next() just gave, so that it can
+    // be read again with another delimiter. False when its bytes are gone.
+    bool StepBack();
+
+    std::string ErrorText() const { return error_.empty() ? source_.ErrorText() : error_; }
     std::size_t max_record_bytes() const { return max_record_; }
+    // Bytes of the input taken into records so far.
+    std::uint64_t bytes_read() const { return bytes_filled_ - (end_ - begin_); }
 
 private:
-    enum class Scan : std::uint8_t { Complete, NeedMore, Broken };
+    // What reading one field found.
+    enum class Step : std::uint8_t { NextField, RecordDone, NeedMore, Broken };
 
-    Scan ScanRecord(CsvRecord& record, std::size_t& record_end, std::size_t& newlines);
-    void Unescape(CsvRecord& record);
     bool Fill();
-    bool SkipPastNewline();
+    bool ReadStart();
+    bool SkipEmptyLine(bool& skipped);
+    Step ReadRecord(CsvRecord& record);
+    Step ReadQuotedField(std::size_t& pos, CsvRecord& record);
+    Step ReadPlainField(std::size_t& pos, CsvRecord& record);
+    Step ReadFieldEnd(std::size_t& pos, CsvRecord& record);
+    Step BrokenAt(std::size_t field, std::size_t pos, CsvRecord& record);
+    void Unescape(CsvRecord& record);
+    bool Resynchronise();
 
     ByteSource& source_;
     std::size_t max_record_;
     std::vector<char> buffer_;
-    std::size_t begin_ = 0;
-    std::size_t end_ = 0;
+    std::size_t begin_ = 0;  // the first byte not yet read
+    std::size_t end_ = 0;    // one past the last byte in the buffer
     bool eof_ = false;
     bool started_ = false;
     std::uint64_t line_ = 1;
+    char delimiter_ = ',';
+    // How the scan of an unquoted field treats each byte.
+    enum class ByteKind : std::uint8_t { Ordinary, FieldEnd, Notable };
+    std::array<ByteKind, 256> byte_kinds_{};
+
+    // Of the record being read.
+    std::size_t record_end_ = 0;               // one past its line end
+    std::size_t newlines_ = 0;                 // line breaks inside quoted fields
     std::vector<std::size_t> escaped_fields_;  // fields whose doubled quotes still need undoing
+
+    // Of the record last given, for StepBack().
+    std::size_t last_start_ = 0;
+    std::uint64_t last_line_ = 0;
+    std::uint64_t fills_ = 0;
+    std::uint64_t bytes_filled_ = 0;
+    std::uint64_t fills_at_last_ = ~std::uint64_t{0};
+    std::string error_;
 };
 
 }  // namespace tarnwick::cli

@@ -1,6 +1,7 @@
 #include "cli/file_io.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +21,7 @@ std::string Describe(const std::string& name, const char* what, int error_number
 FdSource::FdSource(const std::string& path) : name_(path == "-" ? "standard input" : path) {
     if (path == "-") {
         fd_ = STDIN_FILENO;
+        NoteKind();
         return;
     }
     do {
@@ -35,7 +37,16 @@ FdSource::FdSource(const std::string& path) : name_(path == "-" ? "standard inpu
         error_ = Describe(name_, "cannot read", EISDIR);
         ::close(fd_);
         fd_ = -1;
+        return;
     }
+    NoteKind();
+}
+
+void FdSource::NoteKind() {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) return;
+    may_wait_ = !S_ISREG(info.st_mode);
+    if (S_ISREG(info.st_mode)) file_size_ = static_cast<std::uint64_t>(info.st_size);
 }
 
 FdSource::~FdSource() {
@@ -43,6 +54,10 @@ FdSource::~FdSource() {
 }
 
 long FdSource::Read(char* buffer, std::size_t size) {
+    if (may_wait_ && before_wait_) {
+        pollfd ready{fd_, POLLIN, 0};
+        if (::poll(&ready, 1, 0) == 0) before_wait_();
+    }
     for (;;) {
         const ssize_t got = ::read(fd_, buffer, size);
         if (got >= 0) return static_cast<long>(got);
@@ -94,6 +109,7 @@ void OutputSink::Flush() {
         const ssize_t wrote = ::write(fd_, buffer_.data() + done, used_ - done);
         if (wrote < 0) {
             if (errno == EINTR) continue;
+            reader_gone_ = errno == EPIPE;
             Fail("write error", errno);
         } else {
             done += static_cast<std::size_t>(wrote);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,9 +38,21 @@ public:
     long Read(char* buffer, std::size_t size) override;
     std::string ErrorText() const override { return error_; }
 
+    // The size of a regular file, for progress; 0 for a pipe or terminal.
+    std::uint64_t file_size() const { return file_size_; }
+
+    // Called before a read that would wait for a pipe or terminal, so that
+    // output made so far can be flushed while the producer is slow.
+    void set_before_wait(std::function<void()> before_wait) { before_wait_ = std::move(before_wait); }
+
 private:
+    void NoteKind();
+
     int fd_ = -1;
     bool owned_ = false;
+    bool may_wait_ = false;
+    std::uint64_t file_size_ = 0;
+    std::function<void()> before_wait_;
     std::string name_;
     std::string error_;
 };
@@ -60,6 +73,8 @@ public:
     bool ok() const { return fd_ >= 0; }
     int fd() const { return fd_; }
     bool failed() const { return !error_.empty(); }
+    // The reader of a pipe went away (| head): not an error of the run.
+    bool reader_gone() const { return reader_gone_; }
     const std::string& ErrorText() const { return error_; }
 
     void Append(std::string_view text) {
@@ -109,6 +124,7 @@ private:
     std::vector<char> buffer_;
     std::size_t used_ = 0;
     std::string error_;
+    bool reader_gone_ = false;
 };
 
 // Whether an open descriptor and another one, or a path not yet opened, are

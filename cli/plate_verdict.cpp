@@ -4,6 +4,7 @@
 #include <charconv>
 #include <vector>
 
+#include "cli/text_encoding.h"
 #include "cli/upper_case.h"
 #include "decoder/utf8_text.h"
 
@@ -15,7 +16,7 @@ constexpr std::array<std::string_view, kAllFields.size()> kFieldNames = {
 };
 
 constexpr std::array<std::string_view, kResultCount> kResultKeys = {
-    "year",         "body_style",      "exterior_color",        "interior_color", "interior_type", "engine",
+    "model_year",   "body_style",      "exterior_color",        "interior_color", "interior_type", "engine",
     "transmission", "rear_axle_ratio", "district_sales_office", "assembly_plant", "assembly_date", "unit_number",
 };
 
@@ -28,9 +29,17 @@ constexpr bool FieldsInEnumOrder() {
 }
 static_assert(FieldsInEnumOrder());
 
-constexpr std::string_view kUnknownYear =
-    "Unknown model year: use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970.";
-constexpr std::string_view kBadFlag = "warranty_only must be 1 or 0, true or false, yes or no, or empty.";
+// A value quoted in a message is cut short: a field may hold a whole line.
+constexpr std::size_t kMostQuotedChars = 32;
+
+// Bytes that are not UTF-8 are shown as U+FFFD: messages are always UTF-8.
+void AppendQuoted(std::string& message, std::string_view value) {
+    const std::string_view shown = utf8::LeftChars(value, kMostQuotedChars);
+    message += '"';
+    AppendAsUtf8(shown, InputEncoding::Utf8, message);
+    if (shown.size() < value.size()) message += "...";
+    message += '"';
+}
 
 constexpr std::size_t kStepCount = static_cast<std::size_t>(DecodeStep::UnitNumber) + 1;
 
@@ -139,11 +148,19 @@ PlateJudge::PlateJudge() {
 void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
     const std::optional<ModelYear> year = ParseModelYear(request.year);
     if (!year) {
-        verdict.SetError(ErrorKind::Input, std::nullopt, kUnknownYear);
+        std::string& message = verdict.StartComposedError(std::nullopt);
+        message += "year ";
+        AppendQuoted(message, request.year);
+        message += " is not a model year; use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970.";
+        verdict.SetError(ErrorKind::Input, std::nullopt, message);
         return;
     }
     if (!request.warranty_only) {
-        verdict.SetError(ErrorKind::Input, std::nullopt, kBadFlag);
+        std::string& message = verdict.StartComposedError(std::nullopt);
+        message += "warranty_only ";
+        AppendQuoted(message, request.flag_text);
+        message += " is not 1 or 0, true or false, yes or no (or empty for no).";
+        verdict.SetError(ErrorKind::Input, std::nullopt, message);
         return;
     }
     const bool warranty_only = *request.warranty_only;
@@ -164,9 +181,10 @@ void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
         if (length > limits[i]) {
             const Field field = kAllFields[i];
             std::string& message = verdict.StartComposedError(field);
-            message += "The ";
             message += FieldName(field);
-            message += " field holds ";
+            message += ' ';
+            AppendQuoted(message, texts[i]);
+            message += " holds ";
             AppendDecimal(message, length);
             message += " characters; it takes at most ";
             AppendDecimal(message, ToolMaxLength(field));

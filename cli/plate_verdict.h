@@ -26,7 +26,7 @@ std::string_view ErrorKindName(ErrorKind kind);
 // "warranty", "body" … as the json output and the batch header name them.
 std::string_view FieldName(Field field);
 
-// "year", "body_style" … the result keys of the json and csv output.
+// "model_year", "body_style" … the result keys of the json and csv output.
 std::string_view ResultKey(ResultItem item);
 
 // The most characters the tool takes in a field. The date takes four in
@@ -42,7 +42,8 @@ std::optional<bool> ParseWarrantyOnlyFlag(std::string_view text);
 
 struct PlateRequest {
     std::string_view year;
-    std::optional<bool> warranty_only;  // nullopt when its text could not be read
+    std::optional<bool> warranty_only;  // nullopt when flag_text could not be read
+    std::string_view flag_text;
     // As they stand, before upper-casing, in the order of kAllFields.
     std::array<std::string_view, kAllFields.size()> fields;
 };

@@ -1,5 +1,6 @@
 #include "cli/record_writers.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -18,15 +19,6 @@ constexpr std::array<bool, 256> MakeJsonPlainTable() {
 }
 constexpr std::array<bool, 256> kJsonPlain = MakeJsonPlainTable();
 
-// Bytes that a csv field can hold without quotes.
-constexpr std::array<bool, 256> MakeCsvPlainTable() {
-    std::array<bool, 256> plain{};
-    for (std::size_t c = 0; c < plain.size(); ++c)
-        plain[c] = c != ',' && c != '"' && c != '\r' && c != '\n';
-    return plain;
-}
-constexpr std::array<bool, 256> kCsvPlain = MakeCsvPlainTable();
-
 // Eight bytes at a time: output texts are short and almost always plain,
 // and testing them byte by byte was the larger part of writing a record.
 constexpr std::uint64_t kOnes = 0x0101010101010101u;
@@ -41,31 +33,54 @@ std::uint64_t Load8(const char* p) {
     return v;
 }
 
+// The last one to seven bytes of a text, the rest of the word filled with
+// a byte that none of the tests below looks for.
+std::uint64_t LoadTail(const char* p, std::size_t n) {
+    std::uint64_t v = kOnes * 'x';
+    for (std::size_t i = 0; i < n; ++i)
+        v = (v & ~(std::uint64_t{0xFF} << (8 * i))) | (std::uint64_t{static_cast<unsigned char>(p[i])} << (8 * i));
+    return v;
+}
+
+// Whether any byte of the text is one that special() marks in a word.
+template <typename Special>
+bool AnySpecial(std::string_view text, Special special) {
+    std::size_t pos = 0;
+    for (; pos + 8 <= text.size(); pos += 8) {
+        if (special(Load8(text.data() + pos)) != 0) return true;
+    }
+    return pos < text.size() && special(LoadTail(text.data() + pos, text.size() - pos)) != 0;
+}
+
+// Bytes a json string cannot hold as they are: controls, quote, backslash,
+// and everything above ASCII, which is checked for well-formed UTF-8.
+// Function objects rather than functions, so that the tests are inlined.
+struct JsonSpecial {
+    constexpr std::uint64_t operator()(std::uint64_t v) const {
+        // A byte below 0x20 is zero once its three high bits are cleared.
+        return (v & kHighBits) | ZeroBytes(v & (kOnes * 0xE0)) | BytesEqual(v, '"') | BytesEqual(v, '\\');
+    }
+};
+
+struct CsvSpecial {
+    constexpr std::uint64_t operator()(std::uint64_t v) const {
+        return BytesEqual(v, ',') | BytesEqual(v, '"') | BytesEqual(v, '\r') | BytesEqual(v, '\n');
+    }
+};
+
+bool JsonPlain(std::string_view text) { return !AnySpecial(text, JsonSpecial{}); }
+
+bool CsvNeedsQuotes(std::string_view text) { return AnySpecial(text, CsvSpecial{}); }
+
 // How many bytes from the start need no escape in json.
 std::size_t JsonPlainPrefix(std::string_view text) {
     std::size_t pos = 0;
     for (; pos + 8 <= text.size(); pos += 8) {
-        const std::uint64_t v = Load8(text.data() + pos);
-        // A byte below 0x20 is zero once its three high bits are cleared.
-        const std::uint64_t special =
-            (v & kHighBits) | ZeroBytes(v & (kOnes * 0xE0)) | BytesEqual(v, '"') | BytesEqual(v, '\\');
-        if (special != 0) break;
+        if (JsonSpecial{}(Load8(text.data() + pos)) != 0) break;
     }
     while (pos < text.size() && kJsonPlain[static_cast<unsigned char>(text[pos])])
         ++pos;
     return pos;
-}
-
-bool CsvNeedsQuotes(std::string_view text) {
-    std::size_t pos = 0;
-    for (; pos + 8 <= text.size(); pos += 8) {
-        const std::uint64_t v = Load8(text.data() + pos);
-        if ((BytesEqual(v, ',') | BytesEqual(v, '"') | BytesEqual(v, '\r') | BytesEqual(v, '\n')) != 0) return true;
-    }
-    for (; pos < text.size(); ++pos) {
-        if (!kCsvPlain[static_cast<unsigned char>(text[pos])]) return true;
-    }
-    return false;
 }
 
 // Whether a table text needs escaping or quoting is learnt once per text:
@@ -191,20 +206,53 @@ void WriteJsonString(OutputSink& out, std::string_view text) {
     out.Append('"');
 }
 
-void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std::uint64_t> row) {
+std::vector<std::string> JsonInputKeys(std::span<const std::string> header) {
+    std::vector<std::string> keys;
+    for (const std::string& name : header) {
+        // Each key closes the value before it and opens its own, so that a
+        // field is written in two appends. Header names are UTF-8 by now;
+        // only the json escapes are needed.
+        std::string key = keys.empty() ? "\"input\":{\"" : "\",\"";
+        for (char c : name) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte >= 0x80 || kJsonPlain[byte]) {
+                key += c;
+                continue;
+            }
+            constexpr std::string_view kHex = "0123456789abcdef";
+            key += c == '"' || c == '\\' ? std::string{'\\', c} : std::string{'\\', 'u', '0', '0', kHex[byte >> 4], kHex[byte & 0xF]};
+        }
+        keys.push_back(key + "\":\"");
+    }
+    return keys;
+}
+
+void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std::uint64_t> row,
+                     const JsonRowInput* input) {
     out.Append('{');
     if (row) {
         out.Append("\"row\":");
         out.AppendNumber(*row);
         out.Append(',');
     }
+    if (input != nullptr && !input->keys.empty()) {
+        for (std::size_t i = 0; i < input->keys.size(); ++i) {
+            out.Append(input->keys[i]);
+            const std::string_view value = i < input->values.size() ? input->values[i] : std::string_view();
+            if (input->plain || JsonPlain(value)) {
+                out.Append(value);
+            } else {
+                WriteJsonChars(out, value);
+            }
+        }
+        out.Append("\"},");
+    }
     if (verdict.ok()) {
         const std::array<std::string, kResultCount>& openers = JsonResultOpeners();
         for (std::size_t i = 0; i < kResultCount; ++i) {
             out.Append(openers[i]);
             const std::string_view text = verdict.results()[kAllResultItems[i]];
-            const auto plain = [](std::string_view t) { return JsonPlainPrefix(t) == t.size(); };
-            if (IsTableText(kAllResultItems[i]) && JsonPlainCache().Get(text, plain)) {
+            if (IsTableText(kAllResultItems[i]) ? JsonPlainCache().Get(text, JsonPlain) : JsonPlain(text)) {
                 out.Append(text);
             } else {
                 WriteJsonChars(out, text);
@@ -248,12 +296,19 @@ void WriteCsvField(OutputSink& out, std::string_view text) {
     out.Append('"');
 }
 
-void WriteCsvHeader(OutputSink& out, std::span<const std::string> input_columns) {
-    for (const std::string& column : input_columns) {
+bool IsOutputColumn(std::string_view name) {
+    if (name == "row" || name == "ok" || name == "error_kind" || name == "error_field" || name == "error_message")
+        return true;
+    return std::any_of(kAllResultItems.begin(), kAllResultItems.end(),
+                       [name](ResultItem item) { return ResultKey(item) == name; });
+}
+
+void WriteCsvHeader(OutputSink& out, std::span<const std::string_view> input_columns) {
+    for (std::string_view column : input_columns) {
         WriteCsvField(out, column);
         out.Append(',');
     }
-    out.Append("ok");
+    out.Append("row,ok");
     for (ResultItem item : kAllResultItems) {
         out.Append(',');
         out.Append(ResultKey(item));
@@ -289,16 +344,17 @@ void WriteCsvVerdict(OutputSink& out, const Verdict& verdict) {
 
 }  // namespace
 
-void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, const Verdict& verdict) {
+void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, std::uint64_t row,
+                    const Verdict& verdict, bool plain_fields) {
     for (std::string_view field : input_fields) {
-        WriteCsvField(out, field);
+        if (plain_fields) {
+            out.Append(field);
+        } else {
+            WriteCsvField(out, field);
+        }
         out.Append(',');
     }
-    WriteCsvVerdict(out, verdict);
-}
-
-void WriteCsvRecord(OutputSink& out, std::string_view input_text, const Verdict& verdict) {
-    out.Append(input_text);
+    out.AppendNumber(row);
     out.Append(',');
     WriteCsvVerdict(out, verdict);
 }
@@ -308,13 +364,6 @@ void WriteTextResults(OutputSink& out, const DecodeResults& results) {
         out.Append(ResultCaption(item));
         out.Append(' ');
         out.Append(results[item]);
-        out.Append('\n');
-    }
-}
-
-void WriteTextLines(OutputSink& out, std::span<const std::string_view> lines) {
-    for (std::string_view line : lines) {
-        out.Append(line);
         out.Append('\n');
     }
 }

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/file_io.h"
 #include "cli/plate_verdict.h"
@@ -17,25 +18,36 @@ namespace tarnwick::cli {
 // so that the output is always valid json.
 void WriteJsonString(OutputSink& out, std::string_view text);
 
-// {"ok":…} on one line, with "row" first when given.
-void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std::uint64_t> row);
+// The input row of a batch record: the header's names, each written once as
+// a json key with its colon (JsonInputKeys), and the row's values.
+struct JsonRowInput {
+    std::span<const std::string> keys;
+    std::span<const std::string_view> values;
+    bool plain = false;  // no value needs an escape: written as they are
+};
+
+std::vector<std::string> JsonInputKeys(std::span<const std::string> header);
+
+// {"ok":…} on one line; a batch record starts with "row" and "input".
+void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std::uint64_t> row = std::nullopt,
+                     const JsonRowInput* input = nullptr);
 
 // Quoted only when it holds a comma, a quote or a line break.
 void WriteCsvField(OutputSink& out, std::string_view text);
 
-// The input columns, then ok, the twelve result keys and the error columns.
-void WriteCsvHeader(OutputSink& out, std::span<const std::string> input_columns);
+// Whether a (comparable) header name is one the csv output writes itself:
+// row, ok, the twelve result keys and the error columns.
+bool IsOutputColumn(std::string_view name);
 
-// One row: the input fields as read, then the verdict.
-void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, const Verdict& verdict);
+// The carried input columns, then row, ok, the result keys and the error columns.
+void WriteCsvHeader(OutputSink& out, std::span<const std::string_view> input_columns);
 
-// The same with the input fields copied as the input wrote them.
-void WriteCsvRecord(OutputSink& out, std::string_view input_text, const Verdict& verdict);
+// One row: the carried input fields, the row number, then the verdict.
+// Plain fields are known to need no quotes and are written as they are.
+void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, std::uint64_t row,
+                    const Verdict& verdict, bool plain_fields = false);
 
 // "Year: 1965" … one line per result, as the results panel captions them.
 void WriteTextResults(OutputSink& out, const DecodeResults& results);
-
-// The message lines, one per line.
-void WriteTextLines(OutputSink& out, std::span<const std::string_view> lines);
 
 }  // namespace tarnwick::cli

@@ -1,14 +1,18 @@
-// Arbitrary CSV through the batch command end to end: it never crashes, and
-// writes exactly one record per data row read, numbered 1, 2, 3 … in order.
+// Arbitrary CSV through the batch command end to end: it never crashes,
+// writes exactly one json line per data row read, numbered 1, 2, 3 … in
+// order, and csv output that a strict reader takes as the header plus one
+// record per data row, each as wide as the header.
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/batch.h"
 #include "cli/csv_reader.h"
@@ -39,9 +43,10 @@ private:
 };
 
 // Data rows as the reader sees them: every record after the header.
-std::size_t CountDataRows(const std::string& path) {
+std::size_t CountDataRows(const std::string& path, char delimiter) {
     FdSource source(path);
     CsvReader reader(source);
+    reader.set_delimiter(delimiter);
     CsvRecord record;
     std::size_t records = 0;
     while (reader.Next(record) == ReadResult::Record)
@@ -61,6 +66,52 @@ void CheckJsonLines(std::string_view output, std::size_t rows) {
     if (count != rows) std::abort();
 }
 
+// A strict RFC 4180 reader, as other programs read the output: a CR, LF or
+// quote in a field only inside quotes, records ended by LF. Gives the width
+// of every record, or aborts.
+std::vector<std::size_t> StrictRecordWidths(std::string_view csv) {
+    std::vector<std::size_t> widths;
+    std::size_t pos = 0;
+    while (pos < csv.size()) {
+        std::size_t fields = 1;
+        for (;;) {
+            if (csv[pos] == '"') {
+                for (++pos;; ++pos) {
+                    if (pos >= csv.size()) std::abort();  // never closed
+                    if (csv[pos] != '"') continue;
+                    if (pos + 1 < csv.size() && csv[pos + 1] == '"') {
+                        ++pos;
+                        continue;
+                    }
+                    ++pos;
+                    break;
+                }
+            } else {
+                while (pos < csv.size() && csv[pos] != ',' && csv[pos] != '\n') {
+                    if (csv[pos] == '"' || csv[pos] == '\r') std::abort();  // unquoted
+                    ++pos;
+                }
+            }
+            if (pos >= csv.size()) std::abort();  // every record ends its line
+            if (csv[pos] == '\n') break;
+            if (csv[pos] != ',') std::abort();  // text after a closing quote
+            ++pos;
+            ++fields;
+        }
+        ++pos;
+        widths.push_back(fields);
+    }
+    return widths;
+}
+
+void CheckCsv(std::string_view output, std::size_t rows) {
+    const std::vector<std::size_t> widths = StrictRecordWidths(output);
+    if (widths.size() != rows + 1) std::abort();
+    for (std::size_t width : widths) {
+        if (width != widths.front()) std::abort();
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -68,18 +119,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte says whether to put a good header in front, so that most
     // inputs reach the rows.
     std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
-    if (data[0] & 1) input.insert(0, kHeader);
-    const MemoryFile in(input);
-    const MemoryFile out("");
-    std::ostringstream errors;
-    const int status = RunBatch({in.Path(), out.Path(), BatchFormat::Jsonl}, errors);
-    if (status == 2) {
-        if (errors.str().empty()) std::abort();  // a failure always says why
-        return 0;
+    // The other bits choose the options.
+    const char delimiter = (data[0] & 2) != 0 ? ';' : ',';
+    if (data[0] & 1) {
+        std::string header(kHeader);
+        std::replace(header.begin(), header.end(), ',', delimiter);
+        input.insert(0, header);
     }
-    if (status != 0 && status != 1) std::abort();
-    const std::size_t rows = CountDataRows(in.Path());
-    CheckJsonLines(out.Content(), rows);
-    if ((status == 0) != (out.Content().find("\"ok\":false") == std::string::npos)) std::abort();
+    const MemoryFile in(input);
+    BatchOptions options;
+    options.input = in.Path();
+    options.delimiter = delimiter;
+    options.encoding = (data[0] & 4) != 0 ? InputEncoding::Windows1252 : InputEncoding::Utf8;
+    options.trim = (data[0] & 8) != 0;
+    options.quiet = true;
+    for (BatchFormat format : {BatchFormat::Jsonl, BatchFormat::Csv}) {
+        const MemoryFile out("");
+        options.output = out.Path();
+        options.format = format;
+        std::ostringstream errors;
+        const int status = RunBatch(options, errors);
+        if (status == 2) {
+            if (errors.str().empty()) std::abort();  // a failure always says why
+            return 0;
+        }
+        if (status != 0 && status != 1) std::abort();
+        const std::size_t rows = CountDataRows(in.Path(), options.delimiter);
+        const std::string content = out.Content();
+        if (format == BatchFormat::Jsonl) {
+            CheckJsonLines(content, rows);
+            if ((status == 0) != (content.find("\"ok\":false") == std::string::npos)) std::abort();
+        } else {
+            CheckCsv(content, rows);
+        }
+    }
     return 0;
 }

@@ -51,7 +51,9 @@ std::vector<Record> ReadAll(std::string_view text, std::size_t piece, std::size_
         records.push_back({{record.fields.begin(), record.fields.end()}, record.line, record.problem});
         if (records.size() > text.size() + 1) std::abort();  // more records than lines: a loop
     }
-    if (result != ReadResult::End) std::abort();
+    // Only a UTF-16 file is refused; it is refused before any record.
+    const bool utf16 = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+    if (result != (utf16 ? ReadResult::Error : ReadResult::End) || (utf16 && !records.empty())) std::abort();
     return records;
 }
 

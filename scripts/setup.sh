@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, run and test the decoder.
 # Does nothing (and never runs apt-get update) when every package is present.
+# Then installs the browser tests' npm packages from package-lock.json.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   fonts-liberation2 xvfb xauth
   clang libclang-rt-14-dev
   file dpkg-dev
+  emscripten chromium nodejs
 )
 
 missing=()
@@ -19,12 +21,22 @@ for pkg in "${packages[@]}"; do
   [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
 done
 
-if ((${#missing[@]} == 0)); then
-  exit 0
+# Some node packages bring npm along; Debian's nodejs needs its npm package.
+command -v npm >/dev/null || missing+=(npm)
+
+if ((${#missing[@]} > 0)); then
+  echo "Installing: ${missing[*]}"
+  sudo_cmd=()
+  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-echo "Installing: ${missing[*]}"
-sudo_cmd=()
-if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The pinned npm packages, again only when the lock file has changed. The
+# tests drive Debian's chromium: no browser is downloaded.
+cd "$(dirname "$0")/.."
+stamp=node_modules/.installed-package-lock.json
+if ! cmp -s package-lock.json "$stamp"; then
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund
+  cp package-lock.json "$stamp"
+fi

@@ -48,6 +48,7 @@ std::vector<std::string> MixedRows() {
     lower.warranty = "6f07c100001";
     lower.body = "65a";
     rows.push_back(Row(lower, "TRUE", "lower case"));
+    rows.push_back(Row(ValidPlate(ModelYear::Y1968), "Yes", "flag as a spreadsheet writes it"));
     rows.push_back(Row(ValidPlate(ModelYear::Y1967), "maybe", "bad flag"));
     rows.push_back("1971,7F01C100001,65A,M,2A,15K,22,1,W,,unknown year");
     return rows;
@@ -97,11 +98,18 @@ TEST(Batch, JsonlRowsMatchSinglePlates) {
         if (!flag) expected = records[i];  // a flag the command line cannot give: checked below
         json got = records[i];
         EXPECT_EQ(got["row"], i + 1);
+        EXPECT_EQ(got["input"]["warranty"], f[1]);
+        EXPECT_EQ(got["input"]["note"], f[10]);
         got.erase("row");
+        got.erase("input");
         expected.erase("row");
+        expected.erase("input");
         EXPECT_EQ(got, expected) << "row " << i + 1 << ": " << rows[i];
     }
     EXPECT_EQ(records[rows.size() - 2]["error"]["kind"], "input") << "a flag that is not 1/0, true/false, yes/no";
+    EXPECT_NE(batch.err.find("rows read, "), std::string::npos) << "a summary when rows failed";
+    const ToolRun quiet = RunTool({"--batch", WriteTempFile("plates.csv", Csv(rows)), "-f", "jsonl", "-q"});
+    EXPECT_EQ(quiet.err, "");
 }
 
 // The csv shape: input columns carried through, then ok, the results and the
@@ -120,7 +128,7 @@ TEST(Batch, CsvCarriesColumnsAndAgreesWithJsonl) {
     cli::CsvRecord record;
     ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
     std::vector<std::string> expected_header = Split(kHeader);
-    expected_header.emplace_back("ok");
+    expected_header.insert(expected_header.end(), {"row", "ok"});
     for (ResultItem item : kAllResultItems)
         expected_header.emplace_back(cli::ResultKey(item));
     expected_header.insert(expected_header.end(), {"error_kind", "error_field", "error_message"});
@@ -132,18 +140,19 @@ TEST(Batch, CsvCarriesColumnsAndAgreesWithJsonl) {
         const std::vector<std::string> input_fields = Split(rows[i]);
         EXPECT_EQ(std::vector<std::string>(record.fields.begin(), record.fields.begin() + 11), input_fields);
         const json& r = records[i];
-        EXPECT_EQ(record.fields[11], r["ok"] ? "true" : "false");
+        EXPECT_EQ(record.fields[11], std::to_string(i + 1));
+        EXPECT_EQ(record.fields[12], r["ok"] ? "true" : "false");
         for (std::size_t k = 0; k < kResultCount; ++k) {
             const std::string key(cli::ResultKey(kAllResultItems[k]));
-            EXPECT_EQ(record.fields[12 + k], r["ok"] ? r["results"][key].get<std::string>() : "") << key;
+            EXPECT_EQ(record.fields[13 + k], r["ok"] ? r["results"][key].get<std::string>() : "") << key;
         }
         if (r["ok"]) continue;
-        EXPECT_EQ(record.fields[24], r["error"]["kind"].get<std::string>());
-        EXPECT_EQ(record.fields[25], r["error"]["field"].is_null() ? "" : r["error"]["field"].get<std::string>());
+        EXPECT_EQ(record.fields[25], r["error"]["kind"].get<std::string>());
+        EXPECT_EQ(record.fields[26], r["error"]["field"].is_null() ? "" : r["error"]["field"].get<std::string>());
         std::string message;
         for (const auto& line : r["error"]["lines"])
             message += (message.empty() ? "" : "\n") + line.get<std::string>();
-        EXPECT_EQ(record.fields[26], message);
+        EXPECT_EQ(record.fields[27], message);
     }
     EXPECT_EQ(reader.Next(record), cli::ReadResult::End);
 }
@@ -151,6 +160,7 @@ TEST(Batch, CsvCarriesColumnsAndAgreesWithJsonl) {
 struct LayoutCase {
     std::string name;
     std::string csv;
+    std::vector<std::string> options{};
 };
 
 void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
@@ -191,6 +201,18 @@ std::string WithBlankLines() {
     return text;
 }
 
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+// What a spreadsheet makes of it: its own names, ';', CRLF, Windows-1252.
+std::string SpreadsheetExport() {
+    std::string text = Replaced(Replaced(Csv(MixedRows(), "\r\n"), ",", ";"), "valid", "caf\xE9");
+    return " Year ;VIN;Body;Color;Trim;Date;DSO;Axle;Trans;Warranty_Only;Note" + text.substr(text.find('\r'));
+}
+
 // The same table written in different but valid ways decodes the same.
 const LayoutCase kLayouts[] = {
     {"crlf_line_ends", Csv(MixedRows(), "\r\n")},
@@ -200,15 +222,30 @@ const LayoutCase kLayouts[] = {
     {"every_field_quoted", AllQuoted()},
     {"columns_in_another_order", Reordered()},
     {"empty_lines_skipped", WithBlankLines()},
+    {"semicolons_found_by_auto", Replaced(kPlain, ",", ";")},
+    {"tabs_given", Replaced(kPlain, ",", "\t"), {"--delimiter", "tab"}},
+    {"spreadsheet_export", SpreadsheetExport(), {"--encoding", "windows-1252", "--map", "warranty=vin"}},
+    {"blanks_around_codes_trimmed", Replaced(kPlain, ",", " , "), {"--trim-blanks"}},
 };
 
 class Layouts : public ::testing::TestWithParam<LayoutCase> {};
 
+// The decode of every row, without the input columns, which differ in name
+// and order from layout to layout.
+std::vector<json> Verdicts(const std::string& jsonl) {
+    std::vector<json> records = JsonLines(jsonl);
+    for (json& record : records)
+        record.erase("input");
+    return records;
+}
+
 TEST_P(Layouts, DecodeAsThePlainFile) {
     const ToolRun plain = RunTool({"--batch", WriteTempFile("plain.csv", kPlain), "--format", "jsonl"});
-    const ToolRun other = RunTool({"--batch", WriteTempFile("other.csv", GetParam().csv), "--format", "jsonl"});
+    std::vector<std::string> args = {"--batch", WriteTempFile("other.csv", GetParam().csv), "--format", "jsonl"};
+    args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
+    const ToolRun other = RunTool(args);
     EXPECT_EQ(other.status, plain.status) << other.err;
-    EXPECT_EQ(other.out, plain.out);
+    EXPECT_EQ(Verdicts(other.out), Verdicts(plain.out));
     EXPECT_EQ(JsonLines(other.out).size(), MixedRows().size());
 }
 
@@ -229,9 +266,9 @@ TEST(Batch, QuotedTextIsCarriedThroughUnchanged) {
     cli::CsvRecord record;
     ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
     ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
-    ASSERT_GE(record.fields.size(), 12u);
+    ASSERT_GE(record.fields.size(), 13u);
     EXPECT_EQ(record.fields[10], note);
-    EXPECT_EQ(record.fields[11], "true");
+    EXPECT_EQ(record.fields[12], "true");
     EXPECT_EQ(reader.Next(record), cli::ReadResult::End);
 }
 
@@ -289,7 +326,7 @@ TEST_P(Malformed, BecomesOneInputRecordAndTheRestDecodes) {
     cli::CsvRecord record;
     std::size_t count = 0;
     while (reader.Next(record) == cli::ReadResult::Record) {
-        EXPECT_EQ(record.fields.size(), 11u + 1 + kResultCount + 3);
+        EXPECT_EQ(record.fields.size(), 11u + 2 + kResultCount + 3);
         ++count;
     }
     EXPECT_EQ(count, rows.size() + 1);
@@ -304,7 +341,7 @@ TEST(Batch, HeaderLackingAColumnWritesNothing) {
     std::remove(output.c_str());
     const ToolRun run = RunTool({"--batch", input, "--output", output});
     EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("\"dso\""), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\"dso\"; it has \"year\", \"warranty\""), std::string::npos) << run.err;
     EXPECT_FALSE(FileExists(output));
     const ToolRun to_stdout = RunTool({"--batch", input, "--format", "jsonl"});
     EXPECT_EQ(to_stdout.status, 2);
@@ -318,7 +355,7 @@ TEST(Batch, HeaderOnlyGivesNoRecordsAndSuccess) {
     EXPECT_EQ(as_jsonl.out, "");
     const ToolRun as_csv = RunTool({"--batch", input});
     EXPECT_EQ(as_csv.status, 0);
-    EXPECT_EQ(as_csv.out.substr(0, as_csv.out.find(",ok,")), kHeader);
+    EXPECT_EQ(as_csv.out.substr(0, as_csv.out.find(",row,ok,")), kHeader);
     EXPECT_EQ(std::count(as_csv.out.begin(), as_csv.out.end(), '\n'), 1);
 }
 
@@ -335,12 +372,70 @@ TEST(Batch, StandardInputAndOutputFileGiveTheSameRecords) {
     EXPECT_EQ(ReadFile(output), from_file.out);
 }
 
+// Carried columns are written quoted wherever they need it, a bare CR
+// included, so that strict readers take the output.
+TEST(Batch, CarriedColumnsAreQuotedAsNeeded) {
+    const std::string csv = std::string(kHeader) + "\n" + Row(ValidPlate(ModelYear::Y1965), "", "a\rb") + "\n";
+    const ToolRun run = RunTool({"--batch", WriteTempFile("cr.csv", csv)});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(",\"a\rb\","), std::string::npos) << run.out;
+    // A comma inside a ';' file, and a backslash for json.
+    const std::string semicolons = Replaced(Replaced(csv, ",", ";"), "a\rb", "a,b\\c");
+    const ToolRun from_semicolons = RunTool({"--batch", WriteTempFile("semi.csv", semicolons)});
+    EXPECT_NE(from_semicolons.out.find(",\"a,b\\c\","), std::string::npos) << from_semicolons.out;
+    const ToolRun as_jsonl = RunTool({"--batch", WriteTempFile("semi.csv", semicolons), "-f", "jsonl"});
+    EXPECT_EQ(json::parse(as_jsonl.out)["input"]["note"], "a,b\\c");
+}
+
+// The output, decoded again, is the same file: its own columns are replaced.
+TEST(Batch, OutputDecodesAgainToTheSameOutput) {
+    const ToolRun first = RunTool({"--batch", WriteTempFile("plates.csv", Csv(MixedRows()))});
+    const ToolRun second = RunTool({"--batch", WriteTempFile("decoded.csv", first.out)});
+    EXPECT_EQ(second.status, first.status) << second.err;
+    EXPECT_EQ(second.out, first.out);
+}
+
+// Rows that are not UTF-8 fail alone, naming the column; other encodings
+// are read when given, and the output is UTF-8 in every case.
+TEST(Batch, InputEncodings) {
+    const std::string csv = std::string(kHeader) + "\n" + Row(ValidPlate(ModelYear::Y1965), "", "caf\xE9 \x80") +
+                            "\n" + Row(ValidPlate(ModelYear::Y1966), "", "ok") + "\n";
+    const std::string path = WriteTempFile("latin.csv", csv);
+    const std::vector<json> as_utf8 = JsonLines(RunTool({"--batch", path, "-f", "jsonl"}).out);
+    ASSERT_EQ(as_utf8.size(), 2u);
+    EXPECT_EQ(as_utf8[0]["error"]["kind"], "input");
+    EXPECT_NE(as_utf8[0]["error"]["lines"][0].get<std::string>().find("column \"note\""), std::string::npos);
+    EXPECT_EQ(as_utf8[1]["ok"], true);
+    const std::vector<json> as_1252 = JsonLines(RunTool({"--batch", path, "-f", "jsonl", "--encoding", "cp1252"}).out);
+    EXPECT_EQ(as_1252.at(0)["input"]["note"], "caf\u00e9 \u20ac");
+    const std::vector<json> as_latin = JsonLines(RunTool({"--batch", path, "-f", "jsonl", "--encoding", "latin-1"}).out);
+    EXPECT_EQ(as_latin.at(0)["input"]["note"], "caf\u00e9 \u0080");
+}
+
+// --year and --warranty-only stand for columns the file does not have.
+TEST(Batch, YearAndModeForTheWholeFile) {
+    const SamplePlate plate = ValidPlate(ModelYear::Y1966);
+    const std::string only_warranty = "warranty\n" + plate.warranty + "\n";
+    const ToolRun run = RunTool({"--batch", WriteTempFile("w.csv", only_warranty), "-y", "1966", "-w", "-f", "jsonl"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const json expected = json::parse(
+        RunTool({"-y", "1966", "-w", "--warranty", plate.warranty, "-f", "json"}).out);
+    json got = json::parse(run.out);
+    got.erase("row");
+    got.erase("input");
+    EXPECT_EQ(got, expected);
+    const ToolRun both = RunTool({"--batch", WriteTempFile("p.csv", Csv(MixedRows())), "-y", "1966"});
+    EXPECT_EQ(both.status, 2);
+    EXPECT_NE(both.err.find("drop one"), std::string::npos) << both.err;
+}
+
 TEST(Batch, AllRowsDecodedGivesStatusZero) {
     std::vector<std::string> rows;
     for (ModelYear year : kAllModelYears)
         rows.push_back(Row(ValidPlate(year), "", ""));
     const ToolRun run = RunTool({"--batch", WriteTempFile("plates.csv", Csv(rows)), "--format", "jsonl"});
     EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "") << "no summary when all rows decode";
     EXPECT_EQ(JsonLines(run.out).size(), rows.size());
 }
 

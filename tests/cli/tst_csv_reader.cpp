@@ -49,9 +49,10 @@ void PrintTo(const Read& r, std::ostream* os) {
 }
 
 std::vector<Read> ReadAll(const std::string& text, std::size_t piece, std::size_t max_record = 64,
-                          std::size_t chunk = 16) {
+                          std::size_t chunk = 16, char delimiter = ',') {
     PieceSource source(text, piece);
     CsvReader reader(source, max_record, chunk);
+    reader.set_delimiter(delimiter);
     CsvRecord record;
     std::vector<Read> records;
     ReadResult result;
@@ -69,6 +70,7 @@ struct ReaderCase {
     std::string name;
     std::string text;
     std::vector<Read> expected;
+    char delimiter = ',';
 };
 
 void PrintTo(const ReaderCase& c, std::ostream* os) { *os << c.name; }
@@ -90,6 +92,9 @@ const ReaderCase kCases[] = {
        kOk}}},
     {"empty_fields", ",\n,,x\n", {{{"", ""}, 1, kOk}, {{"", "", "x"}, 2, kOk}}},
     {"blanks_kept", " a , b \n", {{{" a ", " b "}, 1, kOk}}},
+    {"bare_cr_inside_plain_field_is_data", "a\rb,c\r\n", {{{"a\rb", "c"}, 1, kOk}}},
+    {"semicolons", "a;\"b;c\";d,e\n", {{{"a", "b;c", "d,e"}, 1, kOk}}, ';'},
+    {"tabs", "a\t\"b\tc\"\r\nd,e\n", {{{"a", "b\tc"}, 1, kOk}, {{"d,e"}, 2, kOk}}, '\t'},
     {"empty_lines_skipped", "\n\r\na\n\n\nb\n\r\n", {{{"a"}, 3, kOk}, {{"b"}, 6, kOk}}},
     {"quoted_comma_quote_break",
      "\"a,b\",\"say \"\"hi\"\"\",\"x\r\ny\"\nnext\n",
@@ -127,7 +132,7 @@ class Reader : public ::testing::TestWithParam<ReaderCase> {};
 TEST_P(Reader, SameRecordsForEveryPieceSize) {
     for (std::size_t chunk : {16, 4096}) {
         for (std::size_t piece : {1, 2, 3, 5, 8, 13, 4096}) {
-            EXPECT_EQ(ReadAll(GetParam().text, piece, 64, chunk), GetParam().expected)
+            EXPECT_EQ(ReadAll(GetParam().text, piece, 64, chunk, GetParam().delimiter), GetParam().expected)
                 << "pieces of " << piece << ", buffer chunks of " << chunk;
         }
     }
@@ -135,20 +140,23 @@ TEST_P(Reader, SameRecordsForEveryPieceSize) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, Reader, ::testing::ValuesIn(kCases), [](const auto& info) { return info.param.name; });
 
-// The source text lets the input columns be copied through unchanged; it
-// must stop before the line end, and be absent once doubled quotes were
-// undone in the buffer.
-TEST(SourceText, IsTheRecordWithoutItsLineEnd) {
-    const std::string text = "a,\"b,c\"\r\n\"x\r\ny\",z\n\"say \"\"hi\"\"\",w\nlast,\"q\"";
-    const std::vector<std::string> expected = {"a,\"b,c\"", "\"x\r\ny\",z", "", "last,\"q\""};
+// A header read with the wrong delimiter can be read again with another,
+// however the input arrived.
+TEST(StepBack, RereadsTheRecordWithAnotherDelimiter) {
     for (std::size_t piece : {1, 3, 4096}) {
-        PieceSource source(text, piece);
+        PieceSource source("a;b\nc;d\n", piece);
         CsvReader reader(source, 64, 16);
         CsvRecord record;
-        std::vector<std::string> got;
-        while (reader.Next(record) == ReadResult::Record)
-            got.emplace_back(record.source_text);
-        EXPECT_EQ(got, expected) << "pieces of " << piece;
+        ASSERT_EQ(reader.Next(record), ReadResult::Record);
+        EXPECT_EQ(record.fields.size(), 1u);
+        ASSERT_TRUE(reader.StepBack()) << "pieces of " << piece;
+        reader.set_delimiter(';');
+        ASSERT_EQ(reader.Next(record), ReadResult::Record);
+        EXPECT_EQ(std::vector<std::string>(record.fields.begin(), record.fields.end()),
+                  (std::vector<std::string>{"a", "b"}));
+        EXPECT_EQ(record.line, 1u);
+        ASSERT_EQ(reader.Next(record), ReadResult::Record);
+        EXPECT_EQ(record.line, 2u);
     }
 }
 
@@ -160,6 +168,16 @@ TEST(ReaderErrors, ReadFailureIsReported) {
     EXPECT_EQ(reader.Next(record), ReadResult::Record);
     EXPECT_EQ(reader.Next(record), ReadResult::Error);
     EXPECT_EQ(reader.ErrorText(), "failed");
+}
+
+TEST(ReaderErrors, Utf16IsRefusedWithAHint) {
+    for (const char* mark : {"\xFF\xFE", "\xFE\xFF"}) {
+        PieceSource source(std::string(mark) + "y\0e\0", 1);
+        CsvReader reader(source, 64, 16);
+        CsvRecord record;
+        EXPECT_EQ(reader.Next(record), ReadResult::Error);
+        EXPECT_NE(reader.ErrorText().find("save it as UTF-8"), std::string::npos);
+    }
 }
 
 TEST(ReaderErrors, EmptyInputHasNoRecord) {

@@ -124,12 +124,12 @@ TEST(CsvWriter, RowsAsWideAsTheHeader) {
     ASSERT_TRUE(verdicts[0].ok());
     ASSERT_EQ(verdicts[2].lines().size(), 3u);
 
-    const std::vector<std::string> columns = {"id", "note"};
+    const std::vector<std::string_view> columns = {"id", "note"};
     const std::vector<std::string_view> fields = {"1", "a, b"};
     const std::string csv = Written([&](OutputSink& out) {
         WriteCsvHeader(out, columns);
-        for (const Verdict& verdict : verdicts)
-            WriteCsvRecord(out, fields, verdict);
+        for (std::size_t i = 0; i < verdicts.size(); ++i)
+            WriteCsvRecord(out, fields, i + 1, verdicts[i]);
     });
     const auto rows = ReadCsv(csv);
     ASSERT_EQ(rows.size(), 1 + verdicts.size());

@@ -25,7 +25,7 @@ constexpr std::array<const char*, kAllFields.size()> kToolFields = {
     "warranty", "body", "color", "trim", "date", "dso", "axle", "trans",
 };
 constexpr std::array<const char*, kResultCount> kToolResults = {
-    "year",         "body_style",      "exterior_color",        "interior_color", "interior_type", "engine",
+    "model_year",   "body_style",      "exterior_color",        "interior_color", "interior_type", "engine",
     "transmission", "rear_axle_ratio", "district_sales_office", "assembly_plant", "assembly_date", "unit_number",
 };
 

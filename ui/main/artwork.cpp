@@ -151,14 +151,18 @@ QList<QRect> PlateBlanks(PlatePicture picture) {
 }
 
 QImage PaintPlatePicture(PlatePicture picture, qreal device_pixel_ratio) {
+    QImage image(kPlatePictureSize * device_pixel_ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(device_pixel_ratio);
+    QPainter p(&image);
+    DrawPlatePicture(p, picture);
+    return image;
+}
+
+void DrawPlatePicture(QPainter& p, PlatePicture picture) {
     const PlateArt& art = ArtFor(picture);
     const PlateLayout& layout = *kLayouts[static_cast<std::size_t>(picture)];
 
-    QImage image(kPlatePictureSize * device_pixel_ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(device_pixel_ratio);
-    image.fill(kPlateBlack);
-
-    QPainter p(&image);
+    p.fillRect(QRect(QPoint(0, 0), kPlatePictureSize), kPlateBlack);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF plate = QRectF(QPointF(0, 0), kPlatePictureSize).adjusted(3.5, 3.5, -3.5, -3.5);
     p.setPen(QPen(kPlateRim, 1));
@@ -186,7 +190,6 @@ QImage PaintPlatePicture(PlatePicture picture, qreal device_pixel_ratio) {
         p.drawText(rect, Qt::AlignCenter, QString::fromLatin1(heading.text));
     }
     if (art.script_logo) PaintScriptLogo(p, QRect(220, 168, 180, 46));
-    return image;
 }
 
 PlatePictureBox::PlatePictureBox(PlatePicture picture, QWidget* parent) : QFrame(parent), picture_(picture) {

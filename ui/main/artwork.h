@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QIcon>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QTimer>
 
@@ -19,6 +20,10 @@ QList<QRect> PlateBlanks(PlatePicture picture);
 
 // A 420 x 244 plate picture, white lettering on black.
 QImage PaintPlatePicture(PlatePicture picture, qreal device_pixel_ratio = 1.0);
+
+// The same picture onto any painter (an SVG file for the web page, say),
+// in picture pixels from (0, 0).
+void DrawPlatePicture(QPainter& p, PlatePicture picture);
 
 // A picture box with a sunken border showing one plate picture; the picture
 // is painted the first time the box is shown.

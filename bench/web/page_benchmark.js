@@ -1,0 +1,104 @@
+// Measures the web page in Debian's chromium against the project's own
+// static server: bytes sent on a first visit (compressed, service worker's
+// caching included), time until the page is ready after navigation, and
+// Decode click to results on screen.
+//
+// Usage: node bench/web/page_benchmark.js [SITE_DIR]   (default build/test/web)
+import { chromium } from '@playwright/test';
+import { resolve } from 'node:path';
+import { serveSite } from '../../scripts/serve_web.js';
+import { CHROMIUM_ARGS } from '../../tests/web/playwright.config.js';
+
+const SITE = resolve(process.argv[2] ?? 'build/test/web');
+const PORT = 8766;
+const URL = `http://127.0.0.1:${PORT}/`;
+const LOADS = 15;
+const DECODES = 200;
+const PLATE = {
+  txtWarranty: '5F07K100001', txtBody: '65A', txtColor: 'A', txtTrim: '42', txtDate: '12C', txtDSO: '11',
+  txtAxle: '1', txtTrans: '1',
+};
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+const ms = (value) => `${value.toFixed(2)} ms`;
+
+let sent = [];
+const server = await serveSite(SITE, PORT, (path, bytes) => sent.push({ path, bytes }));
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: CHROMIUM_ARGS });
+
+// A first visit in a fresh profile, until the service worker has cached
+// every file.
+async function firstVisit() {
+  sent = [];
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(URL);
+  await page.waitForSelector('html[data-ready]');
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const timing = await page.evaluate(() => {
+    const [navigation] = performance.getEntriesByType('navigation');
+    const [ready] = performance.getEntriesByName('tarnwick-ready');
+    return { interactive: navigation.domInteractive, loaded: navigation.loadEventEnd, ready: ready.startTime };
+  });
+  await context.close();
+  return { timing, sent: [...sent] };
+}
+
+async function decodeTimes() {
+  const page = await browser.newPage();
+  await page.goto(URL);
+  await page.waitForSelector('html[data-ready]');
+  for (const [id, text] of Object.entries(PLATE)) await page.fill(`#${id}`, text);
+  // The click's work and the layout of the results, done in one task.
+  const handler = await page.evaluate((count) => {
+    const times = [];
+    const button = document.getElementById('cmdDecode');
+    const label = document.getElementById('lblUnitResult');
+    for (let i = 0; i < count; i += 1) {
+      label.textContent = '';
+      const start = performance.now();
+      button.click();
+      void document.body.offsetHeight;
+      times.push(performance.now() - start);
+    }
+    return times;
+  }, DECODES);
+  // Real clicks: Event Timing's processing time, and its duration to the
+  // next painted frame (which includes waiting for the frame itself).
+  await page.evaluate(() => {
+    window.clickTimings = [];
+    new PerformanceObserver((list) => {
+      for (const entry of list.getEntries()) {
+        if (entry.name === 'click') window.clickTimings.push([entry.processingEnd - entry.startTime, entry.duration]);
+      }
+    }).observe({ type: 'event', durationThreshold: 0, buffered: false });
+  });
+  for (let i = 0; i < 30; i += 1) await page.click('#cmdDecode');
+  await page.waitForTimeout(200);
+  const clicks = await page.evaluate(() => window.clickTimings);
+  await page.close();
+  return { handler, processing: clicks.map(([p]) => p), painted: clicks.map(([, d]) => d) };
+}
+
+const visits = [];
+for (let i = 0; i < LOADS; i += 1) visits.push(await firstVisit());
+const files = visits[0].sent;
+const total = files.reduce((sum, f) => sum + f.bytes, 0);
+const wasm = files.filter((f) => f.path.endsWith('.wasm')).reduce((sum, f) => sum + f.bytes, 0);
+const decode = await decodeTimes();
+
+console.log(`Site: ${SITE}`);
+console.log(`First visit, bytes sent compressed (${files.length} responses, service worker's caching included): ${kb(total)}`);
+console.log(`  of which decoder.wasm: ${kb(wasm)}`);
+for (const f of files) console.log(`    ${f.path.padEnd(24)} ${f.bytes}`);
+console.log(`Median of ${LOADS} first visits after navigation start:`);
+console.log(`  domInteractive ${ms(median(visits.map((v) => v.timing.interactive)))}`);
+console.log(`  page ready (core loaded, fields placed) ${ms(median(visits.map((v) => v.timing.ready)))}`);
+console.log(`  load event end ${ms(median(visits.map((v) => v.timing.loaded)))}`);
+console.log(`Decode click to results laid out (median of ${DECODES}): ${ms(median(decode.handler))}`);
+console.log(`Real clicks (median of ${decode.processing.length}): processing ${ms(median(decode.processing))},`
+  + ` to next painted frame ${ms(median(decode.painted))}`);
+
+await browser.close();
+server.close();

@@ -1,0 +1,55 @@
+// Which column of a batch file's header feeds which part of the decode:
+// names matched as spreadsheets write them, renamed with --map, and only the
+// columns the chosen decode needs.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "decoder/plate_fields.h"
+
+namespace tarnwick::cli {
+
+inline constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+
+inline constexpr std::string_view kYearColumn = "year";
+inline constexpr std::string_view kFlagColumn = "warranty_only";
+
+// --map NAME=HEADER: the column NAME is read from the column headed HEADER.
+struct ColumnRename {
+    std::string name;
+    std::string header;
+};
+
+struct ColumnOptions {
+    bool year_given = false;     // --year: every row has that year, no year column
+    bool warranty_only = false;  // --warranty-only: the plate columns are not needed
+    std::vector<ColumnRename> renames;
+};
+
+struct ColumnMap {
+    std::size_t year = kNoColumn;
+    std::array<std::size_t, kAllFields.size()> fields{};  // kNoColumn where not needed
+    std::size_t warranty_only = kNoColumn;
+    // The columns the csv output carries: all but those named like one of
+    // its own, which the new results replace.
+    std::vector<std::size_t> carried;
+};
+
+// A header name as compared: blanks around it dropped, ASCII letters lower-cased.
+std::string ComparableName(std::string_view name);
+
+// The names --map takes on its left: year, the eight field names, warranty_only.
+bool IsColumnName(std::string_view name);
+
+// The map, or nullopt with problem saying what is missing, doubled or in
+// conflict, and what the header holds.
+std::optional<ColumnMap> MapColumns(std::span<const std::string> header, const ColumnOptions& options,
+                                    std::string& problem);
+
+}  // namespace tarnwick::cli

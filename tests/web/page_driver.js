@@ -1,0 +1,56 @@
+// Driving the decoder page the way a user does, and reading it back.
+import { expect } from '@playwright/test';
+
+// In the core's field order, as the tool names them.
+export const FIELDS = {
+  warranty: 'txtWarranty', body: 'txtBody', color: 'txtColor', trim: 'txtTrim',
+  date: 'txtDate', dso: 'txtDSO', axle: 'txtAxle', trans: 'txtTrans',
+};
+export const RESULTS = [
+  'lblYearResult', 'lblBodyResult', 'lblExteriorResult', 'lblInteriorResult', 'lblInteriorTypeResult',
+  'lblEngineResult', 'lblTransResult', 'lblAxleResult', 'lblDSOResult', 'lblPlantResult', 'lblDateResult',
+  'lblUnitResult',
+];
+export const YEARS = ['opt1964', 'opt1965', 'opt1966', 'opt1967', 'opt1968', 'opt1969', 'opt1970'];
+
+export async function openPage(page) {
+  await page.goto('./');
+  await page.waitForSelector('html[data-ready]');
+}
+
+// Chooses the year on a page whose fields are empty, so nothing is asked.
+export async function chooseYear(page, year) {
+  await page.click(`#${YEARS[year]}`);
+}
+
+// Sets the fields as a program would (no typing rules); '' leaves one empty.
+export async function enterPlate(page, plate) {
+  await page.evaluate(({ plate, fields }) => {
+    for (const [name, id] of Object.entries(fields)) {
+      const input = document.getElementById(id);
+      if (plate[name] !== undefined && !input.disabled) input.value = plate[name];
+    }
+  }, { plate, fields: FIELDS });
+}
+
+export async function results(page) {
+  return page.$$eval(RESULTS.map((id) => `#${id}`).join(','), (labels) => labels.map((l) => l.textContent));
+}
+
+// Reads the open message box, answers it, and checks where the focus goes.
+export async function answerMessage(page, button = 'OK') {
+  const dialog = page.locator('#messageBox');
+  await expect(dialog).toBeVisible();
+  const message = {
+    title: await page.textContent('#messageTitle'),
+    text: await page.textContent('#messageText'),
+    buttons: await dialog.locator('button').allTextContents(),
+  };
+  await dialog.getByRole('button', { name: button, exact: true }).click();
+  await expect(dialog).toBeHidden();
+  return message;
+}
+
+export async function expectFocus(page, id) {
+  await expect(page.locator(`#${id}`)).toBeFocused();
+}

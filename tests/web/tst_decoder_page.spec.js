@@ -1,0 +1,158 @@
+// The decoder page keeps the window's rules: results of every year, the
+// completeness check and input errors with their texts and focus, the
+// carry-over question, Warranty Number Only, the entry rules and the code book.
+import { test, expect } from '@playwright/test';
+import {
+  FIELDS, answerMessage, chooseYear, enterPlate, expectFocus, openPage, results,
+} from './page_driver.js';
+
+// A good plate of each year with its twelve results.
+const EXAMPLES = [
+  [{ warranty: '5F07K100001', body: '65A', color: 'A', trim: '42', date: '12C', dso: '11', axle: '1', trans: '1' },
+    ['1964-1/2', 'Coupe', 'Raven Black', 'White Vinyl w/Blue Trim', 'Standard', '289 4V Hi Performance',
+      '3-Speed Manual', '3.00:1', 'Boston', 'Dearborn, Michigan', '12 March', '100001']],
+  [{ warranty: '5R09A200000', body: '63A', color: 'M', trim: 'F5', date: '28K', dso: '71', axle: '8', trans: '5' },
+    ['1965', '2+2 Fastback', 'Wimbledon White', 'White w/Red Trim (Luxury)', 'Standard', '289 4V',
+      '4-Speed Manual', '3.89:1', 'Los Angeles', 'San Jose, California', '28 October', '200000']],
+  [{ warranty: '6F07C100001', body: '65A', color: 'M', trim: '26', date: '15K', dso: '22', axle: '8', trans: '1' },
+    ['1966', 'Coupe', 'Wimbledon White', 'Black w/Black Trim', 'Standard', '289 2V', '3-Speed Manual', '3.89:1',
+      'Charlotte', 'Dearborn, Michigan', '15 October', '100001']],
+  [{ warranty: '7F01C100001', body: '65A', color: 'M', trim: '2A', date: '15K', dso: '22', axle: '1', trans: 'W' },
+    ['1967', 'Coupe', 'Wimbledon White', 'Black Standard/Buckets', 'Standard', '289 2V', 'C-4 Automatic', '3.00:1',
+      'Charlotte', 'Dearborn, Michigan', '15 October', '100001']],
+  [{ warranty: '8F02J100001', body: '63A', color: 'X', trim: '6A', date: '15K', dso: '33', axle: '8', trans: 'V' },
+    ['1968', '2+2 Fastback', 'Presidential Blue', 'Black Vinyl Buckets (Decor)', 'Standard', '302 4V',
+      'C-6 Automatic', '3.50:1', 'Detroit', 'Dearborn, Michigan', '15 October', '100001']],
+  [{ warranty: '9F02M100001', body: '63A', color: 'T', trim: '3A', date: '15K', dso: '33', axle: 'R', trans: 'W' },
+    ['1969', 'Sportsroof', 'Candyapple Red', 'Black Knitted Vinyl, Mach I', 'Standard', '351 4V (Windsor)',
+      'C-4 Automatic', '3.25:1 (Equa-Lock)', 'Detroit', 'Dearborn, Michigan', '15 October', '100001']],
+  [{ warranty: '0F05G100001', body: '63A', color: 'U', trim: '3A', date: '', dso: '33', axle: 'V', trans: '5' },
+    ['1970', 'Fastback (Mach-I)', 'Grabber Orange', 'Black Knitted Vinyl Mach I', 'Standard', '302 4V Boss',
+      '4-Speed Manual', '3.91:1 (Equa-Lock)', 'Detroit', 'Dearborn, Michigan', 'n/a', '100001']],
+];
+
+// Per year, one field left empty and one bad code: message and focus.
+const FAULTS = [
+  { empty: 'body', asks: 'Please select a Body Style', bad: { color: '?' },
+    says: 'Invalid Exterior Paint Color entered for 1964-1/2.', focus: 'txtColor' },
+  { empty: 'color', asks: 'Please select an Exterior Paint Color', bad: { warranty: '5F99K100001' },
+    says: 'Body Style does not agree with Warranty Number for 1965.', focus: 'txtBody' },
+  { empty: 'trim', asks: 'Please select an Interior Trim', bad: { date: '32A' },
+    says: 'Invalid Date Code entered.', focus: 'txtDate' },
+  { empty: 'date', asks: 'Please select a Date Code', bad: { warranty: '7X01C100001' },
+    says: 'Invalid Warranty Number entered.\nSecond character (Assembly Plant) invalid.', focus: 'txtWarranty' },
+  { empty: 'dso', asks: 'Please select a District', bad: { warranty: '8F02J10000' },
+    says: 'Invalid Warranty Number entered.\nLast 6 characters (Consecutive Unit Number) invalid.\nMust be six digits.',
+    focus: 'txtWarranty' },
+  { empty: 'axle', asks: 'Please select an Axle', bad: { dso: '00' }, says: 'Invalid DSO entered.', focus: 'txtDSO' },
+  { empty: 'warranty', asks: 'Please enter a Vehicle Warranty Number', bad: { warranty: '9F05G100001' },
+    says: 'Invalid Warranty Number entered for 1970.\nFirst character (First Year Digit) invalid.',
+    focus: 'txtWarranty' },
+];
+
+test.beforeEach(async ({ page }) => openPage(page));
+
+test('the page opens in 1964-1/2 with the focus in the body field', async ({ page }) => {
+  await expect(page.locator('#opt1964')).toBeChecked();
+  await expectFocus(page, 'txtBody');
+});
+
+for (const [year, [plate, expected]] of EXAMPLES.entries()) {
+  test(`${expected[0]} example plate decodes, then its faults are reported`, async ({ page }) => {
+    await chooseYear(page, year);
+    await enterPlate(page, plate);
+    await page.click('#cmdDecode');
+    expect(await results(page)).toEqual(expected);
+
+    const fault = FAULTS[year];
+    await enterPlate(page, { ...plate, [fault.empty]: '' });
+    await page.click('#cmdDecode');
+    expect(await answerMessage(page)).toEqual({ title: 'Input Error', text: fault.asks, buttons: ['OK'] });
+    await expectFocus(page, FIELDS[fault.empty]);
+
+    await enterPlate(page, { ...plate, ...fault.bad });
+    await page.press('#txtTrans', 'Enter');
+    expect(await answerMessage(page)).toEqual({ title: 'Input Error', text: fault.says, buttons: ['OK'] });
+    await expectFocus(page, fault.focus);
+    expect(await results(page)).toEqual(expected);
+  });
+}
+
+test('1970 does not ask for the date', async ({ page }) => {
+  await chooseYear(page, 6);
+  await expectFocus(page, 'txtDate');
+  await enterPlate(page, { ...EXAMPLES[6][0], date: '' });
+  await page.click('#cmdDecode');
+  await expect(page.locator('#lblDateResult')).toHaveText('n/a');
+});
+
+test('carry-over: No empties everything, Yes keeps it, Esc does not answer', async ({ page }) => {
+  await enterPlate(page, EXAMPLES[0][0]);
+  await page.click('#cmdDecode');
+  await page.click('#opt1966');
+  await page.keyboard.press('Escape');
+  expect(await answerMessage(page, 'Yes')).toEqual({
+    title: 'Year selection Change',
+    text: 'You have selected a different year. Do you want to carry over the current data you have already entered?',
+    buttons: ['Yes', 'No'],
+  });
+  await expect(page.locator('#txtBody')).toHaveValue('65A');
+  await expect(page.locator('#lblYearResult')).toHaveText('1964-1/2');
+  await expectFocus(page, 'txtWarranty');
+  await expect(page.locator('#plateImage')).toHaveAttribute('src', 'plate-1966.svg');
+
+  await page.click('#opt1970');
+  await answerMessage(page, 'No');
+  for (const id of [...Object.values(FIELDS), 'lblYearResult', 'lblUnitResult']) {
+    await expect(page.locator(`#${id}`)).toHaveText('');
+    if (id.startsWith('txt')) await expect(page.locator(`#${id}`)).toHaveValue('');
+  }
+  await expectFocus(page, 'txtDate');
+});
+
+test('Warranty Number Only hides the plate fields and decodes the number alone', async ({ page }) => {
+  await chooseYear(page, 6);
+  await enterPlate(page, { warranty: '0F02G100001' });
+  await page.check('#chkWarranty');
+  await expect(page.locator('#txtWarranty')).toHaveValue('');
+  for (const id of Object.values(FIELDS).filter((id) => id !== 'txtWarranty')) {
+    await expect(page.locator(`#${id}`)).toBeHidden();
+  }
+  await page.click('#cmdDecode');
+  expect((await answerMessage(page)).text).toBe('Please enter a Vehicle Warranty Number');
+  await expectFocus(page, 'txtWarranty');
+  await enterPlate(page, { warranty: '0F02G100001' });
+  await page.click('#cmdDecode');
+  expect(await results(page)).toEqual(['1970', 'Sportsroof', 'n/a', 'n/a', 'n/a', '302 4V Boss', 'n/a', 'n/a',
+    'n/a', 'Dearborn, Michigan', 'n/a', '100001']);
+
+  await page.uncheck('#chkWarranty');
+  await expect(page.locator('#txtBody')).toBeVisible();
+  await expect(page.locator('#txtDate')).toBeHidden();
+  await expect(page.locator('#lblYearResult')).toHaveText('');
+});
+
+test('typed letters become capitals within the limit; pasted text stays as it is', async ({ page }) => {
+  await page.locator('#txtBody').pressSequentially('65ax');
+  await expect(page.locator('#txtBody')).toHaveValue('65A');
+  await page.locator('#txtColor').pressSequentially('ß');
+  await expect(page.locator('#txtColor')).toHaveValue('ß');
+  await page.locator('#txtTrim').pressSequentially('😀ж1');
+  await expect(page.locator('#txtTrim')).toHaveValue('😀Ж');
+  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+  await page.evaluate(() => navigator.clipboard.writeText('abc'));
+  await page.press('#txtDSO', 'Control+V');
+  await expect(page.locator('#txtDSO')).toHaveValue('ab');
+});
+
+test('the code book finds a code by its meaning, for the selected year', async ({ page }) => {
+  await chooseYear(page, 3);
+  await page.fill('#codeSearch', 'candyapple');
+  const rows = page.locator('#codeBookTables tbody tr');
+  await expect(rows).toHaveCount(1);
+  await expect(rows.first()).toHaveText('TCandyapple Red');
+  await expect(page.locator('#codeBookTables summary')).toHaveText('Exterior Color (1)');
+  await chooseYear(page, 0);
+  await expect(page.locator('#codeBookYear')).toHaveText('1964-1/2');
+  await expect(rows).toHaveCount(0);
+});

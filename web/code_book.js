@@ -1,0 +1,68 @@
+// The code book of the selected year: every table of the core with its
+// codes and meanings, searchable both ways, by code and by meaning.
+
+const byId = (id) => document.getElementById(id);
+
+function matches(row, query) {
+  return query === '' || row.some((cell) => cell.toLowerCase().includes(query));
+}
+
+function tableOf(table, rows, open) {
+  const details = document.createElement('details');
+  details.open = open;
+  const summary = document.createElement('summary');
+  summary.textContent = `${table.title} (${rows.length})`;
+  const reads = document.createElement('p');
+  reads.className = 'reads';
+  reads.textContent = `Read from: ${table.reads}`;
+  const grid = document.createElement('table');
+  const head = grid.createTHead().insertRow();
+  for (const caption of ['Code', 'Meaning']) {
+    const th = document.createElement('th');
+    th.scope = 'col';
+    th.textContent = caption;
+    head.append(th);
+  }
+  const body = grid.createTBody();
+  for (const [code, text] of rows) {
+    const tr = body.insertRow();
+    tr.insertCell().textContent = code;
+    tr.insertCell().textContent = text;
+  }
+  details.append(summary, reads, grid);
+  return details;
+}
+
+export class CodeBook {
+  constructor(core) {
+    this.core = core;
+    this.labels = core.yearLabels();
+    this.search = byId('codeSearch');
+    this.search.addEventListener('input', () => this.render());
+    this.tables = [];
+  }
+
+  // The book is filled in a task of its own, so the fields answer first.
+  show(year) {
+    byId('codeBookYear').textContent = this.labels[year];
+    clearTimeout(this.pending);
+    this.pending = setTimeout(() => {
+      this.tables = this.core.codeBook(year);
+      this.render();
+    });
+  }
+
+  render() {
+    const query = this.search.value.trim().toLowerCase();
+    const shown = [];
+    let count = 0;
+    for (const table of this.tables) {
+      const rows = table.rows.filter((row) => matches(row, query));
+      if (rows.length === 0) continue;
+      count += rows.length;
+      shown.push(tableOf(table, rows, query !== ''));
+    }
+    byId('codeBookTables').replaceChildren(...shown);
+    byId('codeBookCount').textContent = query === '' ? '' : `${count} found`;
+  }
+}

@@ -1,0 +1,148 @@
+// The decoder core as the web page sees it: plain JavaScript values in and
+// out, every rule left to the core.
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <array>
+#include <string>
+
+#include "decoder/year_decoder.h"
+#include "decoder/year_tables.h"
+
+namespace tarnwick::web {
+namespace {
+
+using emscripten::val;
+
+// The texts of the eight fields in Field order; the strings own the bytes
+// the PlateFields view.
+struct FieldTexts {
+    explicit FieldTexts(const val& texts) {
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = texts[i].as<std::string>();
+    }
+    PlateFields View() const {
+        PlateFields fields;
+        for (Field field : kAllFields)
+            fields[field] = bytes[static_cast<std::size_t>(field)];
+        return fields;
+    }
+    std::array<std::string, kAllFields.size()> bytes;
+};
+
+ModelYear YearAt(int index) { return kAllModelYears.at(static_cast<std::size_t>(index)); }
+
+// std::string crosses to JavaScript as UTF-8.
+val Text(std::string_view text) { return val(std::string(text)); }
+
+// {field, message} of the first empty field the mode needs, or null.
+val CheckSpacesOf(int year, const val& texts, bool warranty_only) {
+    const FieldTexts fields(texts);
+    const auto missing = CheckSpaces(YearAt(year), fields.View(), warranty_only);
+    if (!missing) return val::null();
+    val out = val::object();
+    out.set("field", static_cast<int>(missing->field));
+    out.set("message", Text(missing->message));
+    return out;
+}
+
+// {lines, field} of the first input error, or {results} with the twelve
+// texts in the results panel's order.
+val Decode(int year, const val& texts, bool warranty_only) {
+    const FieldTexts fields(texts);
+    const DecodeOutcome outcome = DecodePlate(YearAt(year), fields.View(), warranty_only);
+    val out = val::object();
+    if (const InputError* error = outcome.error()) {
+        val lines = val::array();
+        for (const std::string& line : error->Lines())
+            lines.call<void>("push", Text(line));
+        out.set("lines", lines);
+        out.set("field", static_cast<int>(error->Focus()));
+        return out;
+    }
+    val results = val::array();
+    for (ResultItem item : kAllResultItems)
+        results.call<void>("push", Text((*outcome.results())[item]));
+    out.set("results", results);
+    return out;
+}
+
+int MaxLength(int field, int year) {
+    return static_cast<int>(FieldMaxLength(kAllFields.at(static_cast<std::size_t>(field)), YearAt(year)));
+}
+
+val Row(std::string_view code, std::string_view text) {
+    val row = val::array();
+    row.call<void>("push", Text(code));
+    row.call<void>("push", Text(text));
+    return row;
+}
+
+// Month texts follow the day directly and so begin with a blank; the book
+// shows them without it.
+val Table(std::string_view title, std::string_view reads, CodeTable rows) {
+    val table = val::object();
+    table.set("title", Text(title));
+    table.set("reads", Text(reads));
+    val list = val::array();
+    for (const CodeRow& row : rows)
+        list.call<void>("push", Row(row.code, row.text.substr(row.text.find_first_not_of(' '))));
+    table.set("rows", list);
+    return table;
+}
+
+val BodyTable(BodyPairTable bodies) {
+    val table = val::object();
+    table.set("title", Text("Body Style"));
+    table.set("reads", Text("body code (body field) with serial (3rd and 4th of the warranty number)"));
+    val list = val::array();
+    for (const BodyPair& body : bodies) {
+        std::string text(body.text);
+        if (body.WarrantyOnlyText() != body.text)
+            text += " (warranty number alone: " + std::string(body.WarrantyOnlyText()) + ")";
+        list.call<void>("push", Row(std::string(body.body_code) + " / " + std::string(body.serial), text));
+    }
+    table.set("rows", list);
+    return table;
+}
+
+// Every table of the year, in the order the results panel reads them.
+val CodeBook(int year) {
+    const YearTables& t = TablesFor(YearAt(year));
+    val book = val::array();
+    book.call<void>("push", Table("Year", "1st character of the warranty number",
+                                  std::array{CodeRow(t.year_digit, YearLabel(t.year))}));
+    book.call<void>("push", BodyTable(t.bodies));
+    book.call<void>("push", Table("Exterior Color", "color field", t.paints));
+    book.call<void>("push", Table("Interior Color", "trim field", t.trims));
+    book.call<void>("push", Table("Interior Type", "3rd character of the body field", t.interior_types));
+    book.call<void>("push", Table("Engine", "5th character of the warranty number", t.engines));
+    book.call<void>("push", Table("Transmission", "trans field", t.transmissions));
+    book.call<void>("push", Table("Rear Axle Ratio", "axle field", t.axles));
+    book.call<void>("push", Table("District Sales Office", "DSO field", DsoTable()));
+    book.call<void>("push", Table("Assembly Plant", "2nd character of the warranty number", t.plants));
+    if (t.decodes_date) {
+        book.call<void>("push", Table("Assembly Date", "3rd character of the date field, after the day 01 to 31",
+                                      MonthLetterTable()));
+    }
+    return book;
+}
+
+val YearLabels() {
+    val labels = val::array();
+    for (ModelYear year : kAllModelYears)
+        labels.call<void>("push", Text(YearLabel(year)));
+    return labels;
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(tarnwick_decoder) {
+    emscripten::function("checkSpaces", &CheckSpacesOf);
+    emscripten::function("decode", &Decode);
+    emscripten::function("maxLength", &MaxLength);
+    emscripten::function("codeBook", &CodeBook);
+    emscripten::function("yearLabels", &YearLabels);
+}
+
+}  // namespace tarnwick::web

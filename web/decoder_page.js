@@ -1,0 +1,130 @@
+// The decoder window's procedures on the page: year selection with the
+// carry-over question, Warranty Number Only, the completeness check, the
+// decode and Clear. Every rule of a decode is the core's; this file only
+// applies its outcomes to the page.
+import { showMessage } from './message_box.js';
+import { attachEntryRules } from './entry_rules.js';
+
+// In the core's field order: warranty, body, color, trim, date, DSO, axle, trans.
+export const FIELD_IDS = ['txtWarranty', 'txtBody', 'txtColor', 'txtTrim', 'txtDate', 'txtDSO', 'txtAxle', 'txtTrans'];
+const WARRANTY = 0;
+const DATE = 4;
+// In the core's result order.
+export const RESULT_IDS = [
+  'lblYearResult', 'lblBodyResult', 'lblExteriorResult', 'lblInteriorResult', 'lblInteriorTypeResult',
+  'lblEngineResult', 'lblTransResult', 'lblAxleResult', 'lblDSOResult', 'lblPlantResult', 'lblDateResult',
+  'lblUnitResult',
+];
+export const YEAR_IDS = ['opt1964', 'opt1965', 'opt1966', 'opt1967', 'opt1968', 'opt1969', 'opt1970'];
+const YEAR_1970 = 6;
+// Clear empties the data plate first, then the warranty number.
+const CLEAR_ORDER = [1, 2, 3, 4, 5, 6, 7, WARRANTY];
+
+const CARRY_OVER = 'You have selected a different year. Do you want to carry over the current data you have already entered?';
+const INPUT_ERROR = 'Input Error';
+
+const byId = (id) => document.getElementById(id);
+
+export class DecoderPage {
+  constructor(core, plateView, codeBook) {
+    this.core = core;
+    this.plate = plateView;
+    this.codeBook = codeBook;
+    this.fields = FIELD_IDS.map(byId);
+    this.results = RESULT_IDS.map(byId);
+    this.years = YEAR_IDS.map(byId);
+    this.warrantyBox = byId('chkWarranty');
+  }
+
+  start() {
+    this.fields.forEach((input, field) => {
+      input.autocomplete = 'off';
+      input.spellcheck = false;
+      input.setAttribute('autocapitalize', 'characters');
+      input.setAttribute('autocorrect', 'off');
+      input.enterKeyHint = 'go';
+      attachEntryRules(input, () => this.core.maxLength(field, this.selectedYear()));
+      input.addEventListener('keydown', (event) => {
+        if (event.key === 'Enter' && !event.isComposing) {
+          event.preventDefault();
+          this.decode();
+        }
+      });
+    });
+    this.years.forEach((option, year) => option.addEventListener('change', () => this.yearSelected(year)));
+    this.warrantyBox.addEventListener('change', () => this.warrantyChanged());
+    byId('cmdDecode').addEventListener('click', () => this.decode());
+    byId('cmdClear').addEventListener('click', () => this.clear());
+    // The page opens as the window does: 1964-1/2, fields placed, focus in
+    // the first field, nothing asked.
+    this.years[0].checked = true;
+    this.plate.show(0);
+    this.codeBook.show(0);
+    this.fields[this.plate.firstField(0)].focus();
+  }
+
+  selectedYear() {
+    return this.years.findIndex((option) => option.checked);
+  }
+
+  warrantyOnly() {
+    return this.warrantyBox.checked;
+  }
+
+  texts() {
+    return this.fields.map((input) => input.value);
+  }
+
+  box(field) {
+    return this.fields[field].parentElement;
+  }
+
+  async yearSelected(year) {
+    if (this.fields.some((input) => input.value !== '')) {
+      const answer = await showMessage({
+        caption: 'Year selection Change', message: CARRY_OVER, icon: 'question', buttons: ['Yes', 'No'],
+      });
+      if (answer === 'No') this.clear();
+    }
+    this.box(DATE).hidden = this.warrantyOnly();
+    this.plate.show(year);
+    this.codeBook.show(year);
+    this.fields[this.warrantyOnly() ? WARRANTY : this.plate.firstField(year)].focus();
+  }
+
+  async decode() {
+    const year = this.selectedYear();
+    const texts = this.texts();
+    const missing = this.core.checkSpaces(year, texts, this.warrantyOnly());
+    if (missing) {
+      await this.inputError(missing.message, missing.field);
+      return;
+    }
+    const outcome = this.core.decode(year, texts, this.warrantyOnly());
+    if (outcome.lines) {
+      await this.inputError(outcome.lines.join('\n'), outcome.field);
+      return;
+    }
+    outcome.results.forEach((text, item) => { this.results[item].textContent = text; });
+  }
+
+  async inputError(message, field) {
+    await showMessage({ caption: INPUT_ERROR, message, icon: 'warning' });
+    this.fields[field].focus();
+  }
+
+  clear() {
+    for (const field of CLEAR_ORDER) this.fields[field].value = '';
+    for (const label of this.results) label.textContent = '';
+  }
+
+  warrantyChanged() {
+    this.clear();
+    const only = this.warrantyOnly();
+    this.fields.forEach((input, field) => {
+      if (field === WARRANTY) return;
+      input.disabled = only;
+      this.box(field).hidden = only || (field === DATE && this.selectedYear() === YEAR_1970);
+    });
+  }
+}

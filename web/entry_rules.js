@@ -1,0 +1,50 @@
+// The entry rules of the plate fields: a typed character reaches the field
+// as its capital, pasted text stays as it is, and no field takes more
+// characters than its limit. Characters are counted whole (code points), so
+// a letter outside the Basic Multilingual Plane counts once.
+
+export function countChars(text) {
+  let count = 0;
+  for (const _ of text) count += 1;
+  return count;
+}
+
+// A character whose capital is more than one character (ß) stays as typed,
+// as it does in the desktop window.
+export function upperCaseTyped(text) {
+  let out = '';
+  for (const ch of text) {
+    const upper = ch.toUpperCase();
+    out += countChars(upper) === 1 ? upper : ch;
+  }
+  return out;
+}
+
+const PASTED = new Set(['insertFromPaste', 'insertFromDrop', 'insertReplacementText', 'insertFromYank']);
+
+function firstChars(text, count) {
+  return [...text].slice(0, Math.max(0, count)).join('');
+}
+
+// limitOf() gives the field's limit at the moment of typing; it changes
+// with the year for the date field.
+export function attachEntryRules(field, limitOf) {
+  field.addEventListener('beforeinput', (event) => {
+    const typed = event.inputType === 'insertText';
+    if (!typed && !PASTED.has(event.inputType)) return;
+    const given = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
+    const text = (typed ? upperCaseTyped(given) : given).replace(/[\r\n]+/g, '');
+    const { value, selectionStart: start, selectionEnd: end } = field;
+    const room = limitOf() - countChars(value) + countChars(value.slice(start, end));
+    const kept = firstChars(text, room);
+    if (kept === given) return;
+    event.preventDefault();
+    if (kept !== '' || start !== end) field.setRangeText(kept, start, end, 'end');
+  });
+  // Phone keyboards compose words and cannot be stopped while composing;
+  // the finished text is brought under the rules afterwards.
+  field.addEventListener('compositionend', () => {
+    const ruled = firstChars(upperCaseTyped(field.value), Math.max(limitOf(), 0));
+    if (ruled !== field.value) field.value = ruled;
+  });
+}

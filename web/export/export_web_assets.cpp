@@ -1,0 +1,115 @@
+// Writes what the web page takes from the desktop window, so the two share
+// one source: the field layouts over the plate pictures (JSON), the three
+// plate pictures (SVG, painted by the window's own painting code) and the
+// program icon (PNG).
+//
+// Usage: tarnwick-web-assets OUTPUT_DIR
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSvgGenerator>
+#include <array>
+#include <cstdio>
+
+#include "ui/common/font_substitutes.h"
+#include "ui/main/artwork.h"
+#include "ui/main/plate_layout.h"
+
+namespace {
+
+using tarnwick::Field;
+using tarnwick::ModelYear;
+using namespace tarnwick::ui;
+
+constexpr std::array<const char*, kPlatePictureCount> kPictureFiles = {"plate-1965.svg", "plate-1966.svg",
+                                                                       "plate-1970.svg"};
+constexpr std::array<int, 3> kIconSides = {32, 192, 256};
+
+QJsonArray RectJson(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
+
+// For each layout: its picture, each field's rectangle on the picture (in
+// Field order) and the tab order; for each year the layout it uses.
+QJsonObject LayoutJson() {
+    QJsonArray layouts;
+    for (std::size_t i = 0; i < kLayouts.size(); ++i) {
+        const PlateLayout& layout = *kLayouts[i];
+        QJsonArray fields, tabs;
+        for (Field field : tarnwick::kAllFields)
+            fields.append(RectJson(FieldOnPicture(layout, field)));
+        for (Field field : layout.tab_order)
+            tabs.append(static_cast<int>(field));
+        layouts.append(QJsonObject{{"picture", kPictureFiles[i]}, {"fields", fields}, {"tabOrder", tabs}});
+    }
+    QJsonArray years;
+    for (ModelYear year : tarnwick::kAllModelYears)
+        years.append(static_cast<int>(LayoutFor(year).picture));
+    return {{"pictureSize", QJsonArray{kPlatePictureSize.width(), kPlatePictureSize.height()}},
+            {"layouts", layouts},
+            {"yearLayout", years}};
+}
+
+// The browser may lack the window's fonts; let it fall back to its own of
+// the same kind.
+QByteArray WithFallbackFonts(QByteArray svg) {
+    svg.replace("font-family=\"Arial\"", "font-family=\"Arial, Liberation Sans, Helvetica, sans-serif\"");
+    svg.replace("font-family=\"Sans Serif\"", "font-family=\"Arial, Liberation Sans, Helvetica, sans-serif\"");
+    svg.replace("font-family=\"Liberation Serif\"", "font-family=\"Liberation Serif, Times New Roman, serif\"");
+    return svg;
+}
+
+QByteArray PlateSvg(PlatePicture picture) {
+    QBuffer buffer;
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(kPlatePictureSize);
+    svg.setViewBox(QRect(QPoint(0, 0), kPlatePictureSize));
+    svg.setResolution(96);
+    svg.setTitle(QStringLiteral("Door data plate"));
+    {
+        QPainter p(&svg);
+        DrawPlatePicture(p, picture);
+    }
+    return WithFallbackFonts(buffer.data());
+}
+
+bool Write(const QDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) return true;
+    std::fprintf(stderr, "tarnwick-web-assets: cannot write %s\n", qPrintable(file.fileName()));
+    return false;
+}
+
+bool WriteIcons(const QDir& dir) {
+    const QIcon icon = ProgramIcon();
+    for (int side : kIconSides) {
+        const QString name = QStringLiteral("icon-%1.png").arg(side);
+        constexpr int kSmallestPng = 0;
+        if (!icon.pixmap(side, side).save(dir.filePath(name), "PNG", kSmallestPng)) {
+            std::fprintf(stderr, "tarnwick-web-assets: cannot write %s\n", qPrintable(name));
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tarnwick-web-assets OUTPUT_DIR\n");
+        return 2;
+    }
+    InstallFontSubstitutes();
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) return 1;
+    bool ok = Write(dir, QStringLiteral("layout.json"), QJsonDocument(LayoutJson()).toJson(QJsonDocument::Compact));
+    for (std::size_t i = 0; i < kPictureFiles.size(); ++i)
+        ok = ok && Write(dir, QString::fromLatin1(kPictureFiles[i]), PlateSvg(static_cast<PlatePicture>(i)));
+    ok = ok && WriteIcons(dir);
+    return ok ? 0 : 1;
+}
