@@ -1,0 +1,22 @@
+// Roles for widgets that Qt would present as bare panes: a painted picture
+// is read as an image with a name, an etched line as a separator.
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+
+class QWidget;
+
+namespace tarnwick::ui {
+
+// Assistive technology reads the widget as an image called `name`.
+void PresentAsImage(QWidget* widget, const QString& name);
+
+// Assistive technology reads the widget as a separator line.
+void PresentAsSeparator(QWidget* widget);
+
+// Assistive technology reads the widget as a group called `name`, its
+// children inside it.
+void PresentAsGroup(QWidget* widget, const QString& name, const QString& description);
+
+}  // namespace tarnwick::ui
