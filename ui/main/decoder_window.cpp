@@ -16,6 +16,7 @@
 
 #include "decoder/completeness_check.h"
 #include "decoder/year_decoder.h"
+#include "ui/common/accessible_role.h"
 #include "ui/common/return_focus.h"
 #include "ui/common/window_fonts.h"
 #include "ui/main/artwork.h"
@@ -59,6 +60,16 @@ constexpr std::array<YearMenuItem, kAllModelYears.size()> kYearMenuItems = {{
 constexpr std::array<const char*, kAllFields.size()> kFieldNames = {
     "txtWarranty", "txtBody", "txtColor", "txtTrim", "txtDate", "txtDSO", "txtAxle", "txtTrans",
 };
+
+// The plate's captions in words, by Field.
+constexpr std::array<const char*, kAllFields.size()> kFieldSpokenNames = {
+    "Vehicle warranty number", "Body code", "Exterior paint code", "Interior trim code",
+    "Date code", "District Sales Office code", "Rear axle code", "Transmission code",
+};
+
+// By PlatePicture.
+constexpr std::array<const char*, kPlatePictureCount> kPictureNames = {
+    "1964-1/2 and 1965 door data plate", "1966 to 1969 door data plate", "1970 door data plate"};
 
 // Front to back, so creating them from the back lets later ones lie on top.
 constexpr std::array<Field, kAllFields.size()> kFieldsFrontToBack = {
@@ -162,13 +173,18 @@ void DecoderWindow::BuildControls() {
     client->setFixedSize(ToPixels(kClientArea).size());
     setCentralWidget(client);
 
-    PaintLine(Make<QWidget>(client, "Line1", {90, 0, 9540, 30}), Qt::white);
-    PaintLine(Make<QWidget>(client, "Line2", {120, 0, 9480, 15}), QColor(0x80, 0x80, 0x80));
-    Make<EmblemWidget>(client, "Image1", {8490, 2040, 1125, 525});
+    auto* white_line = Make<QWidget>(client, "Line1", {90, 0, 9540, 30});
+    auto* grey_line = Make<QWidget>(client, "Line2", {120, 0, 9480, 15});
+    PaintLine(white_line, Qt::white);
+    PaintLine(grey_line, QColor(0x80, 0x80, 0x80));
+    PresentAsSeparator(white_line);
+    PresentAsSeparator(grey_line);
+    PresentAsImage(Make<EmblemWidget>(client, "Image1", {8490, 2040, 1125, 525}), tr("Tarnwick oval emblem"));
     for (PlatePicture picture : {PlatePicture::Pic1970, PlatePicture::Pic1966, PlatePicture::Pic1965}) {
         static constexpr std::array<const char*, kPlatePictureCount> kNames = {"pic1965", "pic1966", "pic1970"};
         const auto index = static_cast<std::size_t>(picture);
         plate_pictures_[index] = Make<PlatePictureBox>(client, kNames[index], kPictureBox, picture);
+        PresentAsImage(plate_pictures_[index], QString::fromLatin1(kPictureNames[index]));
     }
     clear_button_ = Make<QPushButton>(client, "cmdClear", {8520, 840, 1095, 495}, tr("&Clear"));
     exit_button_ = Make<QPushButton>(client, "cmdExit", {8520, 3360, 1095, 495}, tr("&Exit"));
@@ -186,8 +202,11 @@ void DecoderWindow::BuildControls() {
 
 void DecoderWindow::BuildOptionsFrame(QWidget* client) {
     auto* frame = Make<CaptionFrame>(client, "fraOptions", {120, 3000, 1815, 855}, tr("Decode Options"));
-    Make<QLabel>(frame, "Label2", {400, 480, 495, 255}, tr("Only"));
+    auto* second_line = Make<QLabel>(frame, "Label2", {400, 480, 495, 255}, tr("Only"));
     warranty_only_box_ = Make<QCheckBox>(frame, "chkWarranty", {120, 240, 1680, 255}, tr("&Warranty Number"));
+    // The caption's two lines are read as one.
+    warranty_only_box_->setAccessibleName(tr("Warranty Number Only"));
+    second_line->setBuddy(warranty_only_box_);
 }
 
 void DecoderWindow::BuildEntryFields(QWidget* client) {
@@ -198,6 +217,7 @@ void DecoderWindow::BuildEntryFields(QWidget* client) {
         edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         edit->setMenuShortcuts(menu_shortcuts_);
         edit->setCharacterLimit(static_cast<int>(FieldMaxLength(*field, ModelYear::Y1964Half)));
+        edit->setAccessibleName(QString::fromLatin1(kFieldSpokenNames[index]));
         field_edits_[index] = edit;
     }
 }
@@ -249,6 +269,10 @@ void DecoderWindow::ApplyLayout(const PlateLayout& layout, ModelYear year) {
     for (Field field : kAllFields)
         FieldEdit(field)->setGeometry(ToPixels(FieldTwips(layout, field)));
     FieldEdit(Field::Date)->setCharacterLimit(static_cast<int>(FieldMaxLength(Field::Date, year)));
+    for (PlateFieldEdit* edit : field_edits_) {
+        const int limit = edit->characterLimit();
+        edit->setAccessibleDescription(limit == 1 ? tr("1 character") : tr("up to %1 characters").arg(limit));
+    }
 
     QList<QWidget*> chain;
     for (Field field : layout.tab_order)

@@ -1,6 +1,7 @@
 // The results panel's labels: object names, places and fonts.
 #include "ui/main/results_panel.h"
 
+#include "ui/common/accessible_role.h"
 #include "ui/common/window_fonts.h"
 #include "ui/main/plate_layout.h"
 
@@ -48,6 +49,7 @@ std::size_t Index(ResultItem item) { return static_cast<std::size_t>(item); }
 }  // namespace
 
 ResultsPanel::ResultsPanel(QWidget* parent) : GrillePanel(parent) {
+    PresentAsGroup(this, QStringLiteral("Results"), QStringLiteral("On a faded picture of the front grille"));
     for (ResultItem item : kAllResultItems)
         AddItem(item);
 }
@@ -58,7 +60,8 @@ void ResultsPanel::AddItem(ResultItem item) {
     const int top = kFirstRowTop + place.row * kRowStep;
     const auto column = static_cast<std::size_t>(place.column);
 
-    auto* caption = new QLabel(FromUtf8(ResultCaption(item)), this);
+    const QString caption_text = FromUtf8(ResultCaption(item));
+    auto* caption = new QLabel(caption_text, this);
     caption->setObjectName(QString::fromLatin1(place.caption_name));
     caption->setFont(CaptionFont());
     caption->setTextFormat(Qt::PlainText);
@@ -67,7 +70,7 @@ void ResultsPanel::AddItem(ResultItem item) {
     caption->setGeometry(
         QRect(caption_box.topLeft() + origin, QSize(caption->sizeHint().width(), caption_box.height())));
 
-    auto* result = new QLabel(this);
+    auto* result = new ResultLabel(caption_text, this);
     result->setObjectName(QString::fromLatin1(place.result_name));
     result->setTextFormat(Qt::PlainText);
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -81,12 +84,12 @@ void ResultsPanel::AddItem(ResultItem item) {
 
 void ResultsPanel::Show(const DecodeResults& results) {
     for (ResultItem item : kAllResultItems)
-        results_[Index(item)]->setText(FromUtf8(results[item]));
+        results_[Index(item)]->ShowResult(FromUtf8(results[item]));
 }
 
 void ResultsPanel::Clear() {
-    for (QLabel* result : results_)
-        result->setText(QString());
+    for (ResultLabel* result : results_)
+        result->ShowResult(QString());
 }
 
 }  // namespace tarnwick::ui

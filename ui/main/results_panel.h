@@ -2,11 +2,11 @@
 // for every item, in two columns.
 #pragma once
 
-#include <QLabel>
 #include <array>
 
 #include "decoder/decode_results.h"
 #include "ui/main/artwork.h"
+#include "ui/main/result_label.h"
 
 namespace tarnwick::ui {
 
@@ -20,7 +20,7 @@ public:
 private:
     void AddItem(ResultItem item);
 
-    std::array<QLabel*, kResultCount> results_{};
+    std::array<ResultLabel*, kResultCount> results_{};
 };
 
 }  // namespace tarnwick::ui

@@ -42,15 +42,16 @@ int ArrowStep(const QKeyEvent* event) {
 
 }  // namespace
 
-// Created from the bottom up, as the window was laid out.
+// Created in year order, which is the order assistive technology reads
+// them in; the buttons do not overlap, so the order draws nothing else.
 YearFrame::YearFrame(QWidget* parent) : CaptionFrame(tr("Year"), parent) {
-    for (auto year = kAllModelYears.rbegin(); year != kAllModelYears.rend(); ++year) {
-        const OptionPlace& place = kOptionPlaces[static_cast<std::size_t>(*year)];
-        const std::string_view label = YearLabel(*year);
+    for (ModelYear year : kAllModelYears) {
+        const OptionPlace& place = kOptionPlaces[static_cast<std::size_t>(year)];
+        const std::string_view label = YearLabel(year);
         auto* option = new QRadioButton(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), this);
         option->setObjectName(QString::fromLatin1(place.name));
         option->setGeometry(ToPixels({120, place.top, 1335, 255}));
-        options_[static_cast<std::size_t>(*year)] = option;
+        options_[static_cast<std::size_t>(year)] = option;
     }
     Option(ModelYear::Y1964Half)->setChecked(true);
     for (QRadioButton* option : options_)
