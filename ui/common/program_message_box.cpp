@@ -71,6 +71,9 @@ ProgramMessageBox::ProgramMessageBox(Icon icon, const QString& title, const QStr
     : QMessageBox(icon, title, text, buttons, parent) {
     setFont(font);
     setTextFormat(Qt::PlainText);
+    // Announced as the platform's boxes are: the title, then the message.
+    setAccessibleName(title);
+    setAccessibleDescription(text);
     for (QAbstractButton* button : this->buttons())
         button->setIcon(QIcon());
     // QMessageBox keeps its icon kind; only the picture is swapped for ours.

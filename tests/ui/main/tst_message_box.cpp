@@ -1,5 +1,6 @@
 // The message box seam: scripted answers and records, and the real modal
 // box, opened by the window and closed from a timer as a user would.
+#include <QAccessible>
 #include <QFontInfo>
 #include <QTimer>
 #include <functional>
@@ -22,6 +23,7 @@ struct SeenBox {
     bool buttonIcon = false;      // a button carries an icon
     qreal iconPixelRatio = 0;     // of the icon's picture
     bool openAfterFirst = false;  // still open after the first action
+    QStringList spoken;           // role, name and description for assistive technology
 };
 
 // Closes the next modal box with the given button once it is open, after
@@ -40,6 +42,9 @@ void CloseNextBox(QMessageBox::StandardButton answer, SeenBox* seen,
             seen->buttonIcon = seen->buttonIcon || !button->icon().isNull();
         }
         seen->font = QFontInfo(box->font()).family();
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
+        seen->spoken = {QString::number(spoken->role()), spoken->text(QAccessible::Name),
+                        spoken->text(QAccessible::Description)};
         if (auto* picture = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
             seen->iconPixelRatio = picture->pixmap().devicePixelRatio() / box->devicePixelRatioF();
         poll->deleteLater();
@@ -144,6 +149,7 @@ private slots:
         QCOMPARE(seen.font, QStringLiteral("Liberation Sans"));
         QVERIFY(!seen.buttonIcon);
         QCOMPARE(seen.iconPixelRatio, 1.0);
+        QCOMPARE(seen.spoken, QStringList({QString::number(QAccessible::AlertMessage), seen.title, seen.text}));
         w->hide();
     }
 
