@@ -45,20 +45,11 @@ AboutWindow::AboutWindow(QWidget* parent, SystemAccess* system)
     setFont(DialogPointFont());
     setFixedSize(ToPixels({0, 0, 5730, 3555}).size());
 
-    ok_button_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_button_->setObjectName(QStringLiteral("cmdOK"));
-    ok_button_->setGeometry(ToPixels({4245, 2625, 1260, 345}));
-    ok_button_->setDefault(true);
-
-    sys_info_button_ = new QPushButton(QStringLiteral("&System Info..."), this);
-    sys_info_button_->setObjectName(QStringLiteral("cmdSysInfo"));
-    sys_info_button_->setGeometry(ToPixels({4260, 3075, 1245, 345}));
-    setTabOrder(ok_button_, sys_info_button_);
-
     auto* emblem = new QLabel(this);
     emblem->setObjectName(QStringLiteral("Image1"));
     emblem->setGeometry(ToPixels({120, 240, 1500, 1335}));
     emblem->setPixmap(EmblemPixmap(emblem->size(), devicePixelRatioF()));
+    emblem->setAccessibleName(QStringLiteral("Tarnwick oval emblem"));
 
     title_label_ = AddLabel("lblTitle", QString(), ToPixels({1800, 240, 3885, 360}));
     title_label_->setFont(DialogPointFont(9.75, true));
@@ -77,6 +68,18 @@ AboutWindow::AboutWindow(QWidget* parent, SystemAccess* system)
 
     QLabel* disclaimer = AddLabel("lblDisclaimer", QString(), ToPixels({255, 2625, 3870, 825}));
     disclaimer->setWordWrap(true);
+
+    // The buttons come after the texts, so that the window reads from the
+    // top down.
+    ok_button_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_button_->setObjectName(QStringLiteral("cmdOK"));
+    ok_button_->setGeometry(ToPixels({4245, 2625, 1260, 345}));
+    ok_button_->setDefault(true);
+
+    sys_info_button_ = new QPushButton(QStringLiteral("&System Info..."), this);
+    sys_info_button_->setObjectName(QStringLiteral("cmdSysInfo"));
+    sys_info_button_->setGeometry(ToPixels({4260, 3075, 1245, 345}));
+    setTabOrder(ok_button_, sys_info_button_);
 
     connect(ok_button_, &QPushButton::clicked, this, &QDialog::accept);
     connect(sys_info_button_, &QPushButton::clicked, this, &AboutWindow::StartSystemInformation);

@@ -37,12 +37,6 @@ HelpWindow::HelpWindow(QWidget* parent)
     setFont(DialogPointFont());
     setFixedSize(ToPixels({0, 0, 5745, 6075}).size());
 
-    auto* ok_button = new QPushButton(QStringLiteral("OK"), this);
-    ok_button->setObjectName(QStringLiteral("cmdOK"));
-    ok_button->setGeometry(ToPixels({2280, 5640, 1260, 345}));
-    ok_button->setDefault(true);
-    connect(ok_button, &QPushButton::clicked, this, &QDialog::accept);
-
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("Picture1"));
     page->setGeometry(ToPixels({0, 0, 5750, 5535}));
@@ -65,6 +59,13 @@ HelpWindow::HelpWindow(QWidget* parent)
     AddLabel(page, "Label4", QStringLiteral("Year "), ToPixels({120, 2280, 2055, 375}), term);
     AddLabel(page, "Label5", QString::fromLatin1(kYearText), ToPixels({2280, 2280, 3255, 1575}), body);
     AddLabel(page, "Label8", QString::fromLatin1(kNoteText), ToPixels({120, 3720, 5415, 1575}), body);
+
+    // After the page, so that the window reads from the top down.
+    auto* ok_button = new QPushButton(QStringLiteral("OK"), this);
+    ok_button->setObjectName(QStringLiteral("cmdOK"));
+    ok_button->setGeometry(ToPixels({2280, 5640, 1260, 345}));
+    ok_button->setDefault(true);
+    connect(ok_button, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 // Every label wraps within its box and shows the page's colour behind it.

@@ -92,6 +92,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     backdrop->setObjectName(QStringLiteral("Image1"));
     backdrop->setGeometry(ToPixels({75, 195, 6930, 3735}));
     backdrop->setPixmap(BackdropPixmap(backdrop->size(), devicePixelRatioF()));
+    backdrop->setAccessibleName(QStringLiteral("Photograph of a Tarnwick"));
 
     AddLabel("lblProductName", QStringLiteral("1965-1970"), ToPixels({2400, 600, 3090, 765}), 32.25, Qt::AlignLeft);
     AddLabel("lblPlatform", QStringLiteral("Windows 95/98/2000/ME/NT4"), ToPixels({2535, 3120, 4320, 360}), 15.75,
@@ -102,6 +103,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     emblem->setObjectName(QStringLiteral("imgLogo"));
     emblem->setGeometry(ToPixels({480, 720, 1815, 1785}));
     emblem->setPixmap(EmblemPixmap(emblem->size(), devicePixelRatioF()));
+    emblem->setAccessibleName(QStringLiteral("Tarnwick oval emblem"));
 
     AddLabel("Label1", QStringLiteral("Tarnwick"), ToPixels({2400, 1320, 4485, 660}), 27.75, Qt::AlignLeft);
     AddLabel("Label2", QStringLiteral("Decoder"), ToPixels({2400, 1920, 2250, 660}), 27.75, Qt::AlignLeft);
