@@ -5,7 +5,10 @@ import { fileURLToPath } from 'node:url';
 
 const repository = fileURLToPath(new URL('../..', import.meta.url));
 const site = process.env.TARNWICK_WEB_DIR ?? `${repository}build/test/web`;
-const port = Number(process.env.TARNWICK_WEB_PORT ?? 8765);
+// A port of this run's own, so that two runs on one machine do not meet;
+// the workers inherit it through the environment.
+process.env.TARNWICK_WEB_PORT ??= String(20000 + (process.pid % 20000));
+const port = Number(process.env.TARNWICK_WEB_PORT);
 
 export const CHROMIUM_ARGS = [
   '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
