@@ -8,14 +8,42 @@
 namespace tarnwick::ui {
 namespace {
 
-class ResultAccessible final : public QAccessibleWidget {
+// Read-only text, so that screen readers can read the result itself; the
+// label has no selection and no cursor.
+class ResultAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit ResultAccessible(ResultLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return static_cast<const QLabel*>(widget())->text();
+        if (t == QAccessible::Value) return Text();
         return QAccessibleWidget::text(t);
     }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int start, int end) const override { return Text().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Text().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    QString Text() const { return static_cast<const QLabel*>(widget())->text(); }
 };
 
 QAccessibleInterface* InterfaceForResult(const QString&, QObject* object) {
