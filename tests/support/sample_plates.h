@@ -1,10 +1,13 @@
-// Known-good plates of every model year, as owned strings, for tests that
-// change one field at a time.
+// Known-good plates of every model year, as owned strings, for GoogleTest
+// tests that change one field at a time.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <string>
 
 #include "decoder/year_decoder.h"
+#include "tests/support/good_plates.h"
 
 namespace tarnwick::testing {
 
@@ -18,9 +21,17 @@ struct SamplePlate {
 };
 
 // A plate of the year that decodes without error in the normal mode.
-SamplePlate ValidPlate(ModelYear year);
+inline SamplePlate ValidPlate(ModelYear year) {
+    const Plate& plate = kGoodPlates[static_cast<std::size_t>(year)];
+    return {year, plate.warranty, plate.body, plate.color, plate.trim, plate.date, plate.dso, plate.axle, plate.trans};
+}
 
 // The decode's error, or a failure naming what was decoded instead.
-InputError ExpectError(const DecodeOutcome& outcome);
+inline InputError ExpectError(const DecodeOutcome& outcome) {
+    if (outcome.error() != nullptr) return *outcome.error();
+    ADD_FAILURE() << "expected an input error, got a decode with body style '"
+                  << (*outcome.results())[ResultItem::BodyStyle] << "'";
+    return {DecodeStep::YearDigit, ModelYear::Y1964Half};
+}
 
 }  // namespace tarnwick::testing
