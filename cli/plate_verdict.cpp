@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <vector>
 
 #include "cli/text_encoding.h"
 #include "cli/upper_case.h"
@@ -39,24 +38,6 @@ void AppendQuoted(std::string& message, std::string_view value) {
     AppendAsUtf8(shown, InputEncoding::Utf8, message);
     if (shown.size() < value.size()) message += "...";
     message += '"';
-}
-
-constexpr std::size_t kStepCount = static_cast<std::size_t>(DecodeStep::UnitNumber) + 1;
-
-// The decoder composes its message lines anew on every call; a batch shows
-// the same few thousand times, so they are composed once.
-const std::vector<std::string>& CachedLines(const InputError& error) {
-    using Table = std::array<std::array<std::vector<std::string>, kStepCount>, kAllModelYears.size()>;
-    static const Table table = [] {
-        Table lines;
-        for (ModelYear year : kAllModelYears) {
-            for (std::size_t step = 0; step < kStepCount; ++step) {
-                lines[static_cast<std::size_t>(year)][step] = InputError{static_cast<DecodeStep>(step), year}.Lines();
-            }
-        }
-        return lines;
-    }();
-    return table[static_cast<std::size_t>(error.year)][static_cast<std::size_t>(error.step)];
 }
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
@@ -122,10 +103,9 @@ void Verdict::SetInputError(const InputError& error) {
     ok_ = false;
     kind_ = ErrorKind::Invalid;
     field_ = error.Focus();
-    const std::vector<std::string>& lines = CachedLines(error);
+    const std::span<const std::string_view> lines = error.LineViews();
     line_count_ = std::min(lines.size(), lines_.size());
-    for (std::size_t i = 0; i < line_count_; ++i)
-        lines_[i] = lines[i];
+    std::copy_n(lines.begin(), line_count_, lines_.begin());
 }
 
 std::string& Verdict::StartComposedError(std::optional<Field> field) {
