@@ -1,8 +1,8 @@
 #include "cli/plate_verdict.h"
 
 #include <algorithm>
-#include <charconv>
 
+#include "cli/decimal_text.h"
 #include "cli/text_encoding.h"
 #include "cli/upper_case.h"
 #include "decoder/utf8_text.h"
@@ -50,12 +50,6 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
 }
 
 }  // namespace
-
-void AppendDecimal(std::string& out, std::uint64_t value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end);
-}
 
 std::string_view ErrorKindName(ErrorKind kind) {
     switch (kind) {
@@ -165,9 +159,9 @@ void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
             message += ' ';
             AppendQuoted(message, texts[i]);
             message += " holds ";
-            AppendDecimal(message, length);
+            message += DecimalText(length).view();
             message += " characters; it takes at most ";
-            AppendDecimal(message, ToolMaxLength(field));
+            message += DecimalText(ToolMaxLength(field)).view();
             message += '.';
             verdict.SetError(ErrorKind::Input, field, message);
             return;
