@@ -18,7 +18,7 @@ struct MessageRow {
     std::string_view third_line;
 };
 
-constexpr std::array<MessageRow, 13> kMessages = {{
+constexpr auto kMessages = std::to_array<MessageRow>({
     {DecodeStep::YearDigit,
      Field::Warranty,
      "Invalid Warranty Number entered",
@@ -53,15 +53,15 @@ constexpr std::array<MessageRow, 13> kMessages = {{
     {DecodeStep::DateCode, Field::Date, "Invalid Date Code entered", false, {}, {}},
     {DecodeStep::UnitNumber, Field::Warranty, "Invalid Warranty Number entered", false,
      "Last 6 characters (Consecutive Unit Number) invalid.", "Must be six digits."},
-}};
+});
 
-constexpr bool RowsInStepOrder() {
+constexpr bool OneRowPerStepInOrder() {
     for (std::size_t i = 0; i < kMessages.size(); ++i) {
         if (static_cast<std::size_t>(kMessages[i].step) != i) return false;
     }
-    return true;
+    return kMessages.size() == static_cast<std::size_t>(DecodeStep::UnitNumber) + 1;
 }
-static_assert(RowsInStepOrder());
+static_assert(OneRowPerStepInOrder());
 
 const MessageRow& RowFor(DecodeStep step) { return kMessages[static_cast<std::size_t>(step)]; }
 

@@ -11,7 +11,7 @@ namespace tarnwick {
 
 enum class ModelYear : std::uint8_t { Y1964Half, Y1965, Y1966, Y1967, Y1968, Y1969, Y1970 };
 
-inline constexpr std::array<ModelYear, 7> kAllModelYears = {
+inline constexpr std::array kAllModelYears = {
     ModelYear::Y1964Half, ModelYear::Y1965, ModelYear::Y1966, ModelYear::Y1967,
     ModelYear::Y1968,     ModelYear::Y1969, ModelYear::Y1970,
 };
