@@ -13,7 +13,7 @@ namespace tarnwick {
 
 enum class Field : std::uint8_t { Warranty, Body, Color, Trim, Date, Dso, Axle, Trans };
 
-inline constexpr std::array kAllFields = {
+inline constexpr std::array<Field, 8> kAllFields = {
     Field::Warranty, Field::Body, Field::Color, Field::Trim, Field::Date, Field::Dso, Field::Axle, Field::Trans,
 };
 
