@@ -66,8 +66,8 @@ void BM_DecodeFailing(benchmark::State& state) {
     }
 }
 
-// The failing decode with its message lines composed, as the window and the
-// command-line tool use it.
+// The failing decode with its message lines composed as owned strings, as the
+// window takes them.
 void BM_DecodeFailingWithMessage(benchmark::State& state) {
     const auto year = static_cast<ModelYear>(state.range(0));
     const Plate plate = FailingPlate(kTypicalPlates[static_cast<std::size_t>(state.range(0))]);

@@ -1,42 +1,62 @@
-# Writes a CSV file of n plates (awk -v n=ROWS -f bench/generate_plates.awk):
-# a cycle of 32 plates, a valid one of each year, each year's plate decoded
-# from the warranty number alone, and failures of every kind (codes the
-# decoder rejects, missing fields, over-long fields, unknown years, a bad
-# flag). A stock number column, counting from 1, is carried through.
+# Writes a CSV file of n plates (awk -v n=ROWS -f bench/generate_plates.awk,
+# run from the source root): a cycle of 32 plates, a valid one of each year,
+# each year's plate decoded from the warranty number alone, and failures of
+# every kind (codes the decoder rejects, missing fields, over-long fields,
+# unknown years, a bad flag). A stock number column, counting from 1, is
+# carried through. The valid plates are read from tests/support/good_plates.h,
+# the list the tests start from; the failures are those plates with one
+# field changed.
+
+# Plate i (0 = 1964-1/2 … 6 = 1970) with field f (1 = warranty … 8 = trans;
+# 0 for none) set to value, and the warranty_only flag.
+function plate(i, f, value, flag,    row, k) {
+  row = year[i]
+  for (k = 1; k <= 8; k++) row = row "," (k == f ? value : good[i, k])
+  return row "," flag
+}
+
+# Plate i read from the warranty number alone.
+function warranty_alone(i, flag) { return year[i] "," good[i, 1] ",,,,,,," "," flag }
+
 BEGIN {
   OFS = ","
-  p[0]  = "1964,5F07K100001,65A,A,42,12C,11,1,1,0"
-  p[1]  = "1965,5R09A200000,63A,M,F5,28K,71,8,5,0"
-  p[2]  = "1966,6F07C100001,65A,M,26,15K,22,8,1,0"
-  p[3]  = "1967,7F01C100001,65A,M,2A,15K,22,1,W,0"
-  p[4]  = "1968,8F02J100001,63A,X,6A,15K,33,8,V,0"
-  p[5]  = "1969,9F02M100001,63A,T,3A,15K,33,R,W,0"
-  p[6]  = "1970,0F05G100001,63A,U,3A,,33,V,5,0"
+  source = "tests/support/good_plates.h"
+  count = 0
+  while ((getline line < source) > 0) {
+    if (line !~ /\{ModelYear::Y[0-9]/) continue
+    match(line, /Y[0-9]+/)
+    year[count] = substr(line, RSTART + 1, 4)
+    split(line, quoted, "\"")  # the texts are quoted[2], quoted[4] … quoted[16]
+    for (k = 1; k <= 8; k++) good[count, k] = quoted[2 * k]
+    count++
+  }
+  close(source)
+  if (count != 7) { print "generate_plates.awk: " count " plates in " source ", expected 7" > "/dev/stderr"; exit 1 }
+
+  for (i = 0; i < 7; i++) p[i] = plate(i, 0, "", "0")
   p[7]  = "1964-1/2,5t08d000001,,,,,,,,yes"
   p[8]  = "1965,5F09K000001,,,,,,,,1"
-  p[9]  = "1966,6F07C100001,,,,,,,,true"
-  p[10] = "1967,7F01C100001,,,,,,,,1"
-  p[11] = "1968,8F02J100001,,,,,,,,1"
-  p[12] = "1969,9F02M100001,,,,,,,,1"
-  p[13] = "1970,0F05G100001,,,,,,,,1"
-  p[14] = "1965,5R09A200000,63A,?,F5,28K,71,8,5,0"
-  p[15] = "1966,6F07C10000X,65A,M,26,15K,22,8,1,0"
-  p[16] = "1967,7F01C100001,65A,M,2A,15K,16,1,W,0"
-  p[17] = "1968,8F02J100001,63A,X,6A,32K,33,8,V,0"
-  p[18] = "1969,9Q02M100001,63A,T,3A,15K,33,R,W,0"
-  p[19] = "1970,0F05G100001,65A,U,3A,,33,V,5,0"
-  p[20] = "1964,5F07K100001,,A,42,12C,11,1,1,0"
-  p[21] = "1967,7F01C100001,65A,M,2A,,22,1,W,0"
-  p[22] = "1969,,63A,T,3A,15K,33,R,W,0"
-  p[23] = "1966,6F07C100001,65AB,M,26,15K,22,8,1,0"
-  p[24] = "1968,8F02J1000012,63A,X,6A,15K,33,8,V,0"
-  p[25] = "1971,1F02J100001,63A,X,6A,15K,33,8,V,0"
-  p[26] = "1965,5R09A200000,63A,M,F5,28K,71,8,5,maybe"
-  p[27] = "1965,5r09a200000,63a,m,f5,28k,71,8,5,"
-  p[28] = "1966,6F07C100001,65A,M,26,15K,22,8,1,no"
-  p[29] = "1967,7F01C100001,65A,M,2A,15K,22,1,W,false"
-  p[30] = "1968,8F02J100001,63A,X,6A,15K,33,8,V,0"
-  p[31] = "1969,9F02M100001,63A,T,3A,15K,33,R,W,0"
+  p[9]  = warranty_alone(2, "true")
+  for (i = 3; i < 7; i++) p[i + 7] = warranty_alone(i, "1")
+  p[14] = plate(1, 3, "?", "0")
+  p[15] = plate(2, 1, "6F07C10000X", "0")
+  p[16] = plate(3, 6, "16", "0")
+  p[17] = plate(4, 5, "32K", "0")
+  p[18] = plate(5, 1, "9Q02M100001", "0")
+  p[19] = plate(6, 2, "65A", "0")
+  p[20] = plate(0, 2, "", "0")
+  p[21] = plate(3, 5, "", "0")
+  p[22] = plate(5, 1, "", "0")
+  p[23] = plate(2, 2, "65AB", "0")
+  p[24] = plate(4, 1, "8F02J1000012", "0")
+  p[25] = plate(4, 1, "1F02J100001", "0")
+  sub(/^1968/, "1971", p[25])
+  p[26] = plate(1, 0, "", "maybe")
+  p[27] = tolower(plate(1, 0, "", ""))
+  p[28] = plate(2, 0, "", "no")
+  p[29] = plate(3, 0, "", "false")
+  p[30] = p[4]
+  p[31] = p[5]
   print "stock,year,warranty,body,color,trim,date,dso,axle,trans,warranty_only"
   for (i = 0; i < n; i++) print i + 1, p[i % 32]
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/csv_reader.h"
+#include "cli/decimal_text.h"
 #include "cli/plate_verdict.h"
 #include "cli/progress_meter.h"
 #include "cli/record_writers.h"
@@ -177,11 +178,11 @@ private:
             std::string& message = StartLineMessage(record);
             if (record.problem == RecordProblem::TooLong) {
                 message += "the row is longer than the limit of ";
-                AppendDecimal(message, max_record_bytes_);
+                message += DecimalText(max_record_bytes_).view();
                 message += " bytes.";
             } else {
                 message += "a quote out of place in field ";
-                AppendDecimal(message, record.problem_field);
+                message += DecimalText(record.problem_field).view();
                 message += " (a field holding a delimiter, quote or line break must be quoted whole, its quotes "
                            "doubled).";
             }
@@ -195,10 +196,10 @@ private:
         if (!fits) {
             std::string& message = StartLineMessage(record);
             message += "the row has ";
-            AppendDecimal(message, record.fields.size());
+            message += DecimalText(record.fields.size()).view();
             message += record.fields.size() == 1 ? " field" : " fields";
             message += " where the header has ";
-            AppendDecimal(message, column_count_);
+            message += DecimalText(column_count_).view();
             message += '.';
             InputError(message);
             return false;
@@ -278,7 +279,7 @@ private:
     std::string& StartLineMessage(const CsvRecord& record) {
         std::string& message = verdict_.StartComposedError(std::nullopt);
         message += "Line ";
-        AppendDecimal(message, record.line);
+        message += DecimalText(record.line).view();
         message += ": ";
         return message;
     }

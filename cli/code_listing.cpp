@@ -64,9 +64,8 @@ void WriteTable(OutputSink& out, const YearTables& tables, std::size_t index) {
         out.Append(YearLabel(tables.year));
         out.Append(" date codes are not decoded; the date reads n/a.\n");
     } else {
-        // Month texts follow the day directly and so begin with a blank.
         for (const CodeRow& row : MonthLetterTable())
-            WriteLine(out, {row.code, row.text.substr(row.text.find_first_not_of(' '))});
+            WriteLine(out, {row.code, row.text});
     }
 }
 
@@ -90,7 +89,7 @@ void ForEachCode(const YearTables& tables, std::size_t index, Emit emit) {
             emit(CodeEntry{name, row.body_code, row.serial, row.text});
     } else if (tables.decodes_date) {
         for (const CodeRow& row : MonthLetterTable())
-            emit(CodeEntry{name, row.code, {}, row.text.substr(row.text.find_first_not_of(' '))});
+            emit(CodeEntry{name, row.code, {}, row.text});
     }
 }
 

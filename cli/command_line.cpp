@@ -14,6 +14,7 @@
 #include "cli/file_io.h"
 #include "cli/plate_verdict.h"
 #include "cli/record_writers.h"
+#include "tarnwick_version.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -363,7 +364,7 @@ int Run(int argc, const char* const* argv) {
 
     CLI::App app{kDescription, kProgram};
     app.footer(kFooter);
-    app.set_version_flag("--version", TARNWICK_VERSION, "Print the version and exit");
+    app.set_version_flag("--version", std::string(kVersion), "Print the version and exit");
     app.get_formatter()->column_width(26);
     app.allow_extras();
     Request request;

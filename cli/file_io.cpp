@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <charconv>
 #include <cstring>
 
 namespace tarnwick::cli {
@@ -85,12 +84,6 @@ OutputSink::OutputSink(const std::string& path)
 
 OutputSink::~OutputSink() {
     if (owned_) ::close(fd_);
-}
-
-void OutputSink::AppendNumber(std::uint64_t value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    Append(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 void OutputSink::AppendSlow(std::string_view text) {

@@ -105,7 +105,6 @@ public:
         if (used_ == buffer_.size()) Flush();
         buffer_[used_++] = c;
     }
-    void AppendNumber(std::uint64_t value);
 
     // Writes out what is buffered; the file stays open.
     void Flush();

@@ -1,9 +1,8 @@
 #include "cli/plate_verdict.h"
 
 #include <algorithm>
-#include <charconv>
-#include <vector>
 
+#include "cli/decimal_text.h"
 #include "cli/text_encoding.h"
 #include "cli/upper_case.h"
 #include "decoder/utf8_text.h"
@@ -41,24 +40,6 @@ void AppendQuoted(std::string& message, std::string_view value) {
     message += '"';
 }
 
-constexpr std::size_t kStepCount = static_cast<std::size_t>(DecodeStep::UnitNumber) + 1;
-
-// The decoder composes its message lines anew on every call; a batch shows
-// the same few thousand times, so they are composed once.
-const std::vector<std::string>& CachedLines(const InputError& error) {
-    using Table = std::array<std::array<std::vector<std::string>, kStepCount>, kAllModelYears.size()>;
-    static const Table table = [] {
-        Table lines;
-        for (ModelYear year : kAllModelYears) {
-            for (std::size_t step = 0; step < kStepCount; ++step) {
-                lines[static_cast<std::size_t>(year)][step] = InputError{static_cast<DecodeStep>(step), year}.Lines();
-            }
-        }
-        return lines;
-    }();
-    return table[static_cast<std::size_t>(error.year)][static_cast<std::size_t>(error.step)];
-}
-
 bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
     if (text.size() != lower.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -69,12 +50,6 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lower) {
 }
 
 }  // namespace
-
-void AppendDecimal(std::string& out, std::uint64_t value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    out.append(digits, end);
-}
 
 std::string_view ErrorKindName(ErrorKind kind) {
     switch (kind) {
@@ -122,10 +97,9 @@ void Verdict::SetInputError(const InputError& error) {
     ok_ = false;
     kind_ = ErrorKind::Invalid;
     field_ = error.Focus();
-    const std::vector<std::string>& lines = CachedLines(error);
+    const std::span<const std::string_view> lines = error.LineViews();
     line_count_ = std::min(lines.size(), lines_.size());
-    for (std::size_t i = 0; i < line_count_; ++i)
-        lines_[i] = lines[i];
+    std::copy_n(lines.begin(), line_count_, lines_.begin());
 }
 
 std::string& Verdict::StartComposedError(std::optional<Field> field) {
@@ -185,9 +159,9 @@ void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
             message += ' ';
             AppendQuoted(message, texts[i]);
             message += " holds ";
-            AppendDecimal(message, length);
+            message += DecimalText(length).view();
             message += " characters; it takes at most ";
-            AppendDecimal(message, ToolMaxLength(field));
+            message += DecimalText(ToolMaxLength(field)).view();
             message += '.';
             verdict.SetError(ErrorKind::Input, field, message);
             return;

@@ -34,9 +34,6 @@ std::string_view ResultKey(ResultItem item);
 // reaches the decoder of another year and is rejected there as in the window.
 std::size_t ToolMaxLength(Field field);
 
-// Appends the number in decimal, for messages of the tool's own.
-void AppendDecimal(std::string& out, std::uint64_t value);
-
 // 1/0, true/false, yes/no (any case) or empty for 0; nullopt otherwise.
 std::optional<bool> ParseWarrantyOnlyFlag(std::string_view text);
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "cli/decimal_text.h"
 #include "decoder/utf8_text.h"
 
 namespace tarnwick::cli {
@@ -232,7 +233,7 @@ void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std:
     out.Append('{');
     if (row) {
         out.Append("\"row\":");
-        out.AppendNumber(*row);
+        out.Append(DecimalText(*row).view());
         out.Append(',');
     }
     if (input != nullptr && !input->keys.empty()) {
@@ -354,7 +355,7 @@ void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fie
         }
         out.Append(',');
     }
-    out.AppendNumber(row);
+    out.Append(DecimalText(row).view());
     out.Append(',');
     WriteCsvVerdict(out, verdict);
 }

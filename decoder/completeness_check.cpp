@@ -5,7 +5,7 @@
 namespace tarnwick {
 namespace {
 
-constexpr std::array<MissingField, 7> kDataPlateTests = {{
+constexpr auto kDataPlateTests = std::to_array<MissingField>({
     {Field::Body, "Please select a Body Style"},
     {Field::Color, "Please select an Exterior Paint Color"},
     {Field::Trim, "Please select an Interior Trim"},
@@ -13,7 +13,7 @@ constexpr std::array<MissingField, 7> kDataPlateTests = {{
     {Field::Dso, "Please select a District"},
     {Field::Axle, "Please select an Axle"},
     {Field::Trans, "Please select a Transmission"},
-}};
+});
 
 constexpr MissingField kWarrantyTest = {Field::Warranty, "Please enter a Vehicle Warranty Number"};
 

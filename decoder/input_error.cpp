@@ -18,7 +18,7 @@ struct MessageRow {
     std::string_view third_line;
 };
 
-constexpr std::array<MessageRow, 13> kMessages = {{
+constexpr auto kMessages = std::to_array<MessageRow>({
     {DecodeStep::YearDigit,
      Field::Warranty,
      "Invalid Warranty Number entered",
@@ -53,40 +53,93 @@ constexpr std::array<MessageRow, 13> kMessages = {{
     {DecodeStep::DateCode, Field::Date, "Invalid Date Code entered", false, {}, {}},
     {DecodeStep::UnitNumber, Field::Warranty, "Invalid Warranty Number entered", false,
      "Last 6 characters (Consecutive Unit Number) invalid.", "Must be six digits."},
-}};
+});
 
-constexpr bool RowsInStepOrder() {
+constexpr bool OneRowPerStepInOrder() {
     for (std::size_t i = 0; i < kMessages.size(); ++i) {
         if (static_cast<std::size_t>(kMessages[i].step) != i) return false;
     }
-    return true;
+    return kMessages.size() == static_cast<std::size_t>(DecodeStep::UnitNumber) + 1;
 }
-static_assert(RowsInStepOrder());
+static_assert(OneRowPerStepInOrder());
 
 const MessageRow& RowFor(DecodeStep step) { return kMessages[static_cast<std::size_t>(step)]; }
+
+// Room for the longest first line: a head, " for 1964-1/2" and the stop.
+constexpr std::size_t kFirstLineRoom = 64;
+
+struct FirstLine {
+    std::array<char, kFirstLineRoom> chars{};
+    std::size_t size = 0;
+
+    // at() stops the build if a line outgrows its room.
+    constexpr void Append(std::string_view text) {
+        for (char c : text)
+            chars.at(size++) = c;
+    }
+};
+
+constexpr FirstLine ComposeFirstLine(const MessageRow& row, ModelYear year) {
+    FirstLine line;
+    line.Append(row.head);
+    if (row.names_year) {
+        line.Append(" for ");
+        line.Append(YearLabel(year));
+    }
+    line.Append(".");
+    return line;
+}
+
+template <typename Cell>
+using StepYearTable = std::array<std::array<Cell, kAllModelYears.size()>, kMessages.size()>;
+
+// Every first line of every year, composed once, at compile time.
+constexpr StepYearTable<FirstLine> kFirstLines = [] {
+    StepYearTable<FirstLine> lines;
+    for (const MessageRow& row : kMessages) {
+        for (ModelYear year : kAllModelYears)
+            lines[static_cast<std::size_t>(row.step)][static_cast<std::size_t>(year)] = ComposeFirstLine(row, year);
+    }
+    return lines;
+}();
+
+struct MessageLines {
+    std::array<std::string_view, 3> lines;
+    std::size_t count = 0;
+};
+
+constexpr StepYearTable<MessageLines> kMessageLines = [] {
+    StepYearTable<MessageLines> table;
+    for (const MessageRow& row : kMessages) {
+        const auto step = static_cast<std::size_t>(row.step);
+        for (ModelYear year : kAllModelYears) {
+            const FirstLine& first = kFirstLines[step][static_cast<std::size_t>(year)];
+            MessageLines& message = table[step][static_cast<std::size_t>(year)];
+            message.lines[message.count++] = {first.chars.data(), first.size};
+            if (!row.second_line.empty()) message.lines[message.count++] = row.second_line;
+            if (!row.third_line.empty()) message.lines[message.count++] = row.third_line;
+        }
+    }
+    return table;
+}();
 
 }  // namespace
 
 Field InputError::Focus() const { return RowFor(step).focus; }
 
-std::vector<std::string> InputError::Lines() const {
-    const MessageRow& row = RowFor(step);
-    std::string first(row.head);
-    if (row.names_year) {
-        first += " for ";
-        first += YearLabel(year);
-    }
-    first += '.';
+std::span<const std::string_view> InputError::LineViews() const {
+    const MessageLines& message = kMessageLines[static_cast<std::size_t>(step)][static_cast<std::size_t>(year)];
+    return {message.lines.data(), message.count};
+}
 
-    std::vector<std::string> lines{std::move(first)};
-    if (!row.second_line.empty()) lines.emplace_back(row.second_line);
-    if (!row.third_line.empty()) lines.emplace_back(row.third_line);
-    return lines;
+std::vector<std::string> InputError::Lines() const {
+    const std::span<const std::string_view> views = LineViews();
+    return {views.begin(), views.end()};
 }
 
 std::string InputError::Message() const {
     std::string message;
-    for (const std::string& line : Lines()) {
+    for (std::string_view line : LineViews()) {
         if (!message.empty()) message += "\r\n";
         message += line;
     }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "decoder/model_year.h"
@@ -34,11 +36,15 @@ struct InputError {
 
     Field Focus() const;
 
-    // One to three lines, the summary line first.
+    // One to three lines, the summary line first, as views of constant
+    // text: handing them out allocates nothing.
+    std::span<const std::string_view> LineViews() const;
+
+    // The same lines as owned strings, for the window.
     std::vector<std::string> Lines() const;
 
     // The lines joined by CR LF in one string, for reports and test output;
-    // the window and tarnwick-decode join Lines() themselves.
+    // the window and tarnwick-decode join the lines themselves.
     std::string Message() const;
 
     friend bool operator==(const InputError&, const InputError&) = default;

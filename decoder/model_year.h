@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -16,7 +17,10 @@ inline constexpr std::array<ModelYear, 7> kAllModelYears = {
 };
 
 // "1964-1/2", "1965" … "1970": shown as the year result and named in messages.
-std::string_view YearLabel(ModelYear year);
+inline constexpr std::array<std::string_view, kAllModelYears.size()> kYearLabels = {
+    "1964-1/2", "1965", "1966", "1967", "1968", "1969", "1970",
+};
+constexpr std::string_view YearLabel(ModelYear year) { return kYearLabels[static_cast<std::size_t>(year)]; }
 
 // Accepts a year label, and "1964" for the 1964-1/2 year.
 std::optional<ModelYear> ParseModelYear(std::string_view text);

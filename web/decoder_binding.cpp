@@ -78,15 +78,13 @@ val Row(std::string_view code, std::string_view text) {
     return row;
 }
 
-// Month texts follow the day directly and so begin with a blank; the book
-// shows them without it.
 val Table(std::string_view title, std::string_view reads, CodeTable rows) {
     val table = val::object();
     table.set("title", Text(title));
     table.set("reads", Text(reads));
     val list = val::array();
     for (const CodeRow& row : rows)
-        list.call<void>("push", Row(row.code, row.text.substr(row.text.find_first_not_of(' '))));
+        list.call<void>("push", Row(row.code, row.text));
     table.set("rows", list);
     return table;
 }

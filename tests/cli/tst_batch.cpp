@@ -11,7 +11,7 @@
 
 #include "cli/csv_reader.h"
 #include "cli/plate_verdict.h"
-#include "sample_plates.h"
+#include "tests/support/sample_plates.h"
 #include "tool_runner.h"
 
 namespace tarnwick::testing {

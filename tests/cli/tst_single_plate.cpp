@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/plate_verdict.h"
-#include "sample_plates.h"
+#include "tests/support/sample_plates.h"
 #include "tool_runner.h"
 
 namespace tarnwick::testing {

@@ -8,7 +8,8 @@
 #include <vector>
 
 #include "decoder/year_tables.h"
-#include "sample_plates.h"
+#include "tarnwick_version.h"
+#include "tests/support/sample_plates.h"
 #include "tool_runner.h"
 
 namespace tarnwick::testing {
@@ -129,7 +130,7 @@ TEST(Status, OutputOverTheInputIsRefusedAndTheInputKept) {
 TEST(Status, VersionAndHelp) {
     const ToolRun version = RunTool({"--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, std::string(TARNWICK_VERSION) + "\n");
+    EXPECT_EQ(version.out, std::string(kVersion) + "\n");
     const ToolRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--year", "--warranty-only", "--batch", "--output", "--format", "--codes", "jsonl",

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "decoder/completeness_check.h"
-#include "sample_plates.h"
+#include "tests/support/sample_plates.h"
 
 namespace tarnwick::testing {
 namespace {

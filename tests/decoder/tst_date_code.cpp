@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "sample_plates.h"
+#include "tests/support/sample_plates.h"
 
 namespace tarnwick::testing {
 namespace {

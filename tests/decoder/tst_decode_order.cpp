@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sample_plates.h"
+#include "tests/support/sample_plates.h"
 
 namespace tarnwick::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "sample_plates.h"
+#include "tests/support/sample_plates.h"
 
 namespace tarnwick::testing {
 namespace {
