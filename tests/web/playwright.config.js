@@ -17,7 +17,7 @@ export const CHROMIUM_ARGS = [
 
 export default defineConfig({
   testDir: '.',
-  testMatch: 'tst_*.spec.js',
+  testMatch: 'tst_*.test.js',
   timeout: 60_000,
   fullyParallel: true,
   workers: 2,
