@@ -97,7 +97,7 @@ void Verdict::SetInputError(const InputError& error) {
     ok_ = false;
     kind_ = ErrorKind::Invalid;
     field_ = error.Focus();
-    const std::span<const std::string_view> lines = error.LineViews();
+    const std::span<const std::string_view> lines = error.Lines();
     line_count_ = std::min(lines.size(), lines_.size());
     std::copy_n(lines.begin(), line_count_, lines_.begin());
 }

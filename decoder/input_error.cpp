@@ -127,19 +127,14 @@ constexpr StepYearTable<MessageLines> kMessageLines = [] {
 
 Field InputError::Focus() const { return RowFor(step).focus; }
 
-std::span<const std::string_view> InputError::LineViews() const {
+std::span<const std::string_view> InputError::Lines() const {
     const MessageLines& message = kMessageLines[static_cast<std::size_t>(step)][static_cast<std::size_t>(year)];
     return {message.lines.data(), message.count};
 }
 
-std::vector<std::string> InputError::Lines() const {
-    const std::span<const std::string_view> views = LineViews();
-    return {views.begin(), views.end()};
-}
-
 std::string InputError::Message() const {
     std::string message;
-    for (std::string_view line : LineViews()) {
+    for (std::string_view line : Lines()) {
         if (!message.empty()) message += "\r\n";
         message += line;
     }

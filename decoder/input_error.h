@@ -6,7 +6,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "decoder/model_year.h"
 #include "decoder/plate_fields.h"
@@ -38,10 +37,7 @@ struct InputError {
 
     // One to three lines, the summary line first, as views of constant
     // text: handing them out allocates nothing.
-    std::span<const std::string_view> LineViews() const;
-
-    // The same lines as owned strings, for the window.
-    std::vector<std::string> Lines() const;
+    std::span<const std::string_view> Lines() const;
 
     // The lines joined by CR LF in one string, for reports and test output;
     // the window and tarnwick-decode join the lines themselves.

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <span>
 
 #include "decoder/year_decoder.h"
 
@@ -33,9 +33,9 @@ std::array<std::string, kAllFields.size()> SplitFields(std::string_view rest) {
 
 void CheckError(const InputError& error, ModelYear year, bool warranty_only) {
     Require(error.year == year);
-    const std::vector<std::string> lines = error.Lines();
+    const std::span<const std::string_view> lines = error.Lines();
     Require(!lines.empty() && lines.size() <= 3);
-    for (const std::string& line : lines)
+    for (std::string_view line : lines)
         Require(!line.empty());
     // Only faults in the warranty number can be found when it is read alone.
     if (warranty_only) Require(error.Focus() == Field::Warranty);

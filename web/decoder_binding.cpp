@@ -54,7 +54,7 @@ val Decode(int year, const val& texts, bool warranty_only) {
     val out = val::object();
     if (const InputError* error = outcome.error()) {
         val lines = val::array();
-        for (const std::string& line : error->Lines())
+        for (std::string_view line : error->Lines())
             lines.call<void>("push", Text(line));
         out.set("lines", lines);
         out.set("field", static_cast<int>(error->Focus()));

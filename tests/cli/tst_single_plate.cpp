@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <nlohmann/json.hpp>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -169,7 +170,8 @@ TEST_P(Failures, JsonNamesKindFieldAndLines) {
         EXPECT_EQ(lines, json::array({std::string(missing->message)}));
     } else {
         // The plates are in capitals already, so the core sees what the tool sees.
-        EXPECT_EQ(lines, json(ExpectError(c.plate.Decode()).Lines()));
+        const std::span<const std::string_view> core_lines = ExpectError(c.plate.Decode()).Lines();
+        EXPECT_EQ(lines, json(std::vector<std::string>(core_lines.begin(), core_lines.end())));
     }
 }
 

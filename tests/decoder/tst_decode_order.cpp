@@ -1,6 +1,7 @@
 // Which test fails first, what the message says and where the focus goes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -181,7 +182,7 @@ TEST(DecodeMessages, WordedAsTheBoxShowsThem) {
     };
     for (const MessageCase& c : cases) {
         const InputError error{c.step, ModelYear::Y1965};
-        EXPECT_EQ(error.Lines(), c.lines);
+        EXPECT_TRUE(std::ranges::equal(error.Lines(), c.lines)) << c.lines.front();
         EXPECT_EQ(error.Focus(), c.focus) << c.lines.front();
     }
 }

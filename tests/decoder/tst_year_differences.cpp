@@ -96,7 +96,7 @@ TEST_P(YearCodes, DecodeOnlyInTheirYear) {
     if (c.expected.empty()) {
         const InputError error = ExpectError(outcome);
         EXPECT_EQ(error.step, c.failing_step);
-        const std::string first_line = error.Lines().front();
+        const std::string first_line(error.Lines().front());
         if (c.failing_step != DecodeStep::Dso) {
             EXPECT_NE(first_line.find(std::string(YearLabel(c.year)) + "."), std::string::npos) << first_line;
         }

@@ -314,8 +314,8 @@ void DecoderWindow::DecodeYear(ModelYear year) {
     const DecodeOutcome outcome = DecodePlate(year, texts.View(), WarrantyOnly());
     if (const InputError* error = outcome.error()) {
         QStringList lines;
-        for (const std::string& line : error->Lines())
-            lines.append(QString::fromStdString(line));
+        for (std::string_view line : error->Lines())
+            lines.append(FromUtf8(line));
         MessageBox::show(this, lines.join(QLatin1Char('\n')), BoxStyle::OkWarning, kInputErrorTitle);
         FieldEdit(error->Focus())->setFocus();
         return;

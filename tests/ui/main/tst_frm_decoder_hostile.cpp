@@ -99,8 +99,8 @@ Outcome CoreOutcome(const Window& w, ModelYear year, bool warranty_only) {
     const DecodeOutcome outcome = DecodePlate(year, fields, warranty_only);
     if (const InputError* error = outcome.error()) {
         QStringList lines;
-        for (const std::string& line : error->Lines())
-            lines << QString::fromStdString(line);
+        for (std::string_view line : error->Lines())
+            lines << FromUtf8(line);
         return {lines.join(QLatin1Char('\n')), QString::fromLatin1(FieldName(error->Focus())), {}};
     }
     Outcome decoded;
