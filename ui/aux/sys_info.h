@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QString>
-#include <string>
+#include <QStringList>
+#include <functional>
 
+#include "ui/aux/registry.h"
 #include "ui/aux/system_access.h"
 
 class QWidget;
@@ -19,14 +21,15 @@ inline constexpr char kSharedToolsValue[] = "MSINFO";
 // Where there is no registry, these are looked for on the PATH in this order.
 inline constexpr const char* kSysInfoPrograms[] = {"hardinfo", "hardinfo2", "kinfocenter"};
 
-// Reads the string value `value_name` of the key `key_name` under `root` into
-// `value`. The key is opened for reading only. False, with `value` empty,
-// when the key or value cannot be read or the value is not a string.
-bool GetKeyValue(RegistryReader& registry, RegKey root, const std::string& key_name, const std::string& value_name,
-                 std::string& value);
+// On Windows: MSINFO32.EXE as the registry's first value names it, or else in
+// the folder its second value names when `file_exists` finds it there.
+QStringList ToolsInRegistry(RegistryReader& registry, const std::function<bool(const QString&)>& file_exists);
 
-// Starts the System Information tool without waiting for it; when none can be
-// found or started, says so in a message box over `parent`.
+// Elsewhere: the full paths of the known tools that `find_program` finds.
+QStringList ToolsOnPath(const std::function<QString(const QString&)>& find_program);
+
+// Starts the first of the system's tools that starts, without waiting for it;
+// when none does, says so in a message box over `parent`.
 void StartSysInfo(SystemAccess& system, QWidget* parent);
 
 }  // namespace tarnwick::ui

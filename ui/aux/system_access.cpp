@@ -1,15 +1,19 @@
-// The real system behind SystemAccess: registry calls on Windows, QFileInfo,
-// QStandardPaths and QProcess everywhere.
+// The real system behind SystemAccess. The one difference between the
+// platforms is where the System Information tool is found: the Windows
+// registry, or the PATH elsewhere.
 #include "ui/aux/system_access.h"
 
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "ui/aux/sys_info.h"
 #include "ui/common/message_box.h"
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "ui/aux/registry.h"
 #endif
 
 namespace tarnwick::ui {
@@ -40,32 +44,26 @@ public:
 
     long CloseKey(RegKey key) override { return RegCloseKey(ToHkey(key)); }
 };
+
+QStringList PlatformSysInfoTools() {
+    WindowsRegistry registry;
+    return ToolsInRegistry(registry, [](const QString& path) { return QFileInfo(path).isFile(); });
+}
+#else
+QStringList PlatformSysInfoTools() {
+    return ToolsOnPath([](const QString& name) { return QStandardPaths::findExecutable(name); });
+}
 #endif
 
 class RealSystemAccess final : public SystemAccess {
 public:
-    RegistryReader* Registry() override {
-#ifdef _WIN32
-        return &registry_;
-#else
-        return nullptr;
-#endif
-    }
-
-    bool FileExists(const QString& path) override { return QFileInfo(path).isFile(); }
-
-    QString FindProgram(const QString& name) override { return QStandardPaths::findExecutable(name); }
+    QStringList SysInfoTools() override { return PlatformSysInfoTools(); }
 
     bool StartProgram(const QString& path) override { return QProcess::startDetached(path, {}); }
 
     void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
         MessageBox::show(parent, text, BoxStyle::OkOnly, title);
     }
-
-private:
-#ifdef _WIN32
-    WindowsRegistry registry_;
-#endif
 };
 
 }  // namespace

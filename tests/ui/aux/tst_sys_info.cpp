@@ -81,12 +81,14 @@ private:
 
 class FakeSystem final : public SystemAccess {
 public:
-    RegistryReader* Registry() override { return hasRegistry ? &registry : nullptr; }
-    bool FileExists(const QString& path) override {
-        filesAsked << path;
-        return files.contains(path);
+    // The registry's answer as on Windows, or the PATH's as elsewhere.
+    QStringList SysInfoTools() override {
+        if (!hasRegistry) return ToolsOnPath([this](const QString& name) { return onPath.value(name); });
+        return ToolsInRegistry(registry, [this](const QString& path) {
+            filesAsked << path;
+            return files.contains(path);
+        });
     }
-    QString FindProgram(const QString& name) override { return onPath.value(name); }
     bool StartProgram(const QString& path) override {
         started << path;
         return startWorks && !broken.contains(path);
