@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "ui/aux/aux_windows.h"
+#include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
-#include "ui/main/artwork.h"
 #include "ui/main/decoder_window.h"
 
 namespace {

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/main/artwork.h"
+#include "ui/common/emblem.h"
 #include "ui/main/decoder_window.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <QImage>
 #include <cstdio>
 
+#include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
-#include "ui/main/artwork.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

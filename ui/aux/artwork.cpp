@@ -1,4 +1,4 @@
-// Renders the SVG artwork into pixmaps.
+// Renders the splash's photograph from its SVG file.
 #include "ui/aux/artwork.h"
 
 #include <QImage>
@@ -42,10 +42,6 @@ void AddGrain(QImage& image) {
 }
 
 }  // namespace
-
-QPixmap EmblemPixmap(QSize size, qreal device_pixel_ratio) {
-    return QPixmap::fromImage(Render(QStringLiteral(":/tarnwick/emblem.svg"), size, device_pixel_ratio));
-}
 
 QPixmap BackdropPixmap(QSize size, qreal device_pixel_ratio) {
     QImage image = Render(QStringLiteral(":/tarnwick/backdrop.svg"), size, device_pixel_ratio);

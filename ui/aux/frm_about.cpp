@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "ui/aux/app_identity.h"
-#include "ui/aux/artwork.h"
 #include "ui/aux/sys_info.h"
 #include "ui/aux/system_access.h"
+#include "ui/common/emblem.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_fonts.h"
 
@@ -48,7 +48,7 @@ AboutWindow::AboutWindow(QWidget* parent, SystemAccess* system)
     auto* emblem = new QLabel(this);
     emblem->setObjectName(QStringLiteral("Image1"));
     emblem->setGeometry(ToPixels({120, 240, 1500, 1335}));
-    emblem->setPixmap(EmblemPixmap(emblem->size(), devicePixelRatioF()));
+    emblem->setPixmap(EmblemOverBars(emblem->size(), devicePixelRatioF()));
     emblem->setAccessibleName(QStringLiteral("Tarnwick oval emblem"));
 
     title_label_ = AddLabel("lblTitle", QString(), ToPixels({1800, 240, 3885, 360}));

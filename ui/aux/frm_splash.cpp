@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/aux/artwork.h"
+#include "ui/common/emblem.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_fonts.h"
 
@@ -102,7 +103,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     auto* emblem = new QLabel(frame_);
     emblem->setObjectName(QStringLiteral("imgLogo"));
     emblem->setGeometry(ToPixels({480, 720, 1815, 1785}));
-    emblem->setPixmap(EmblemPixmap(emblem->size(), devicePixelRatioF()));
+    emblem->setPixmap(EmblemOverBars(emblem->size(), devicePixelRatioF()));
     emblem->setAccessibleName(QStringLiteral("Tarnwick oval emblem"));
 
     AddLabel("Label1", QStringLiteral("Tarnwick"), ToPixels({2400, 1320, 4485, 660}), 27.75, Qt::AlignLeft);
@@ -127,7 +128,7 @@ SplashWindow::SplashWindow(QWidget* parent)
 // Labels are sized to their text, as on the original card: a left-aligned
 // label keeps its left edge, a right-aligned one its right edge.
 QLabel* SplashWindow::AddLabel(const char* name, const QString& text, QRect box, qreal point_size,
-                            Qt::Alignment alignment) {
+                               Qt::Alignment alignment) {
     auto* label = new QLabel(text, frame_);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);

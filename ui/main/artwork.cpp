@@ -1,4 +1,4 @@
-// Painting of the plate pictures, the grille, the emblem and the icon.
+// Painting of the plate pictures and the grille, and the emblem's glint.
 #include "ui/main/artwork.h"
 
 #include <QLinearGradient>
@@ -9,6 +9,7 @@
 #include <array>
 #include <span>
 
+#include "ui/common/emblem.h"
 #include "ui/common/window_fonts.h"
 
 namespace tarnwick::ui {
@@ -280,42 +281,22 @@ namespace {
 // half is still.
 constexpr int kSweepFrames = EmblemWidget::kFrameCount / 2;
 
-void DrawEmblem(QPainter& p, QSize size, int frame) {
-    p.setRenderHint(QPainter::Antialiasing);
+// The emblem filling the widget's rectangle but for a pixel all round, with
+// the glint at its place in `frame`.
+void DrawEmblemFrame(QPainter& p, QSize size, int frame) {
     const QRectF oval = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
-
-    QLinearGradient chrome(oval.topLeft(), oval.bottomLeft());
-    chrome.setColorAt(0, QColor(0xF8, 0xF8, 0xF8));
-    chrome.setColorAt(0.5, QColor(0x80, 0x80, 0x84));
-    chrome.setColorAt(1, QColor(0xE0, 0xE0, 0xE0));
-    p.setPen(Qt::NoPen);
-    p.setBrush(chrome);
-    p.drawEllipse(oval);
-
-    const QRectF field = oval.adjusted(2.5, 2.5, -2.5, -2.5);
-    QRadialGradient red(field.center() - QPointF(0, field.height() / 4), field.width() / 1.6);
-    red.setColorAt(0, QColor(0xB8, 0x16, 0x1E));
-    red.setColorAt(1, QColor(0x4A, 0x04, 0x08));
-    p.setBrush(red);
-    p.drawEllipse(field);
-
-    QFont font = LetteringFont(std::max(6, size.height() * 9 / 35));
-    font.setLetterSpacing(QFont::PercentageSpacing, 106);
-    p.setFont(font);
-    p.setPen(QColor(0xF4, 0xF0, 0xE0));
-    p.drawText(field, Qt::AlignCenter, QStringLiteral("TARNWICK"));
-
-    if (frame < kSweepFrames) {
-        const qreal x = oval.left() - oval.width() * 0.4 + (oval.width() * 1.8) * frame / (kSweepFrames - 1);
-        QLinearGradient glint(QPointF(x - 10, 0), QPointF(x + 10, 0));
-        glint.setColorAt(0, QColor(255, 255, 255, 0));
-        glint.setColorAt(0.5, QColor(255, 255, 255, 150));
-        glint.setColorAt(1, QColor(255, 255, 255, 0));
-        QPainterPath clip;
-        clip.addEllipse(oval);
-        p.setClipPath(clip);
-        p.fillRect(oval, glint);
-    }
+    DrawEmblem(p, oval);
+    if (frame >= kSweepFrames) return;
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal x = oval.left() - oval.width() * 0.4 + (oval.width() * 1.8) * frame / (kSweepFrames - 1);
+    QLinearGradient glint(QPointF(x - 10, 0), QPointF(x + 10, 0));
+    glint.setColorAt(0, QColor(255, 255, 255, 0));
+    glint.setColorAt(0.5, QColor(255, 255, 255, 150));
+    glint.setColorAt(1, QColor(255, 255, 255, 0));
+    QPainterPath clip;
+    clip.addEllipse(oval);
+    p.setClipPath(clip);
+    p.fillRect(oval, glint);
 }
 
 }  // namespace
@@ -324,7 +305,7 @@ QImage PaintEmblem(QSize size, int frame) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    DrawEmblem(p, size, frame);
+    DrawEmblemFrame(p, size, frame);
     return image;
 }
 
@@ -341,7 +322,7 @@ EmblemWidget::EmblemWidget(QWidget* parent) : QWidget(parent) {
 // Drawn straight onto the widget, so it is sharp at any screen density.
 void EmblemWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    DrawEmblem(p, size(), frame_);
+    DrawEmblemFrame(p, size(), frame_);
 }
 
 void EmblemWidget::showEvent(QShowEvent* event) {
@@ -352,53 +333,6 @@ void EmblemWidget::showEvent(QShowEvent* event) {
 void EmblemWidget::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     timer_.stop();
-}
-
-namespace {
-
-QPixmap PaintIcon(int side) {
-    QPixmap pixmap(side, side);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal s = side;
-    const QRectF badge(s * 0.03, s * 0.14, s * 0.94, s * 0.72);
-
-    QLinearGradient chrome(badge.topLeft(), badge.bottomLeft());
-    chrome.setColorAt(0, QColor(0xFA, 0xFA, 0xFA));
-    chrome.setColorAt(0.5, QColor(0x70, 0x70, 0x74));
-    chrome.setColorAt(1, QColor(0xE4, 0xE4, 0xE4));
-    p.setPen(Qt::NoPen);
-    p.setBrush(chrome);
-    p.drawEllipse(badge);
-
-    const qreal rim = std::max(1.0, s * 0.06);
-    const QRectF field = badge.adjusted(rim, rim, -rim, -rim);
-    QRadialGradient red(field.center() - QPointF(0, field.height() / 4), field.width() / 1.5);
-    red.setColorAt(0, QColor(0xC0, 0x18, 0x20));
-    red.setColorAt(1, QColor(0x50, 0x04, 0x08));
-    p.setBrush(red);
-    p.drawEllipse(field);
-
-    QFont font = LetteringFont(std::max(8, static_cast<int>(field.height() * 0.85)));
-    p.setFont(font);
-    p.setPen(QColor(0xF8, 0xF4, 0xE4));
-    p.drawText(field, Qt::AlignCenter, QStringLiteral("T"));
-    return pixmap;
-}
-
-}  // namespace
-
-QIcon ProgramIcon() {
-    // Painted once; kept for the life of the process (the application and
-    // every window share it), and never destroyed after the application.
-    static const QIcon* const icon = [] {
-        auto* painted = new QIcon;
-        for (int side : {16, 24, 32, 48, 64, 128, 256})
-            painted->addPixmap(PaintIcon(side));
-        return painted;
-    }();
-    return *icon;
 }
 
 }  // namespace tarnwick::ui

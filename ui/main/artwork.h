@@ -1,10 +1,9 @@
 // The window's pictures, all painted here: the three door plates (their
 // white blanks computed from the field layouts), the faded grille behind the
-// results, the animated oval emblem and the program icon.
+// results, and the oval emblem with its moving glint.
 #pragma once
 
 #include <QFrame>
-#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -74,8 +73,5 @@ private:
 
 // The emblem in one frame of its animation, on a transparent ground.
 QImage PaintEmblem(QSize size, int frame);
-
-// The program icon, in sizes from 16 to 256 pixels.
-QIcon ProgramIcon();
 
 }  // namespace tarnwick::ui

@@ -17,13 +17,14 @@
 #include "decoder/completeness_check.h"
 #include "decoder/year_decoder.h"
 #include "ui/common/accessible_role.h"
+#include "ui/common/emblem.h"
+#include "ui/common/message_box.h"
 #include "ui/common/return_focus.h"
 #include "ui/common/window_fonts.h"
 #include "ui/main/artwork.h"
 #include "ui/main/caption_frame.h"
 #include "ui/main/check_mark_menu_style.h"
 #include "ui/main/field_texts.h"
-#include "ui/common/message_box.h"
 #include "ui/main/plate_field_edit.h"
 #include "ui/main/results_panel.h"
 #include "ui/main/year_frame.h"
@@ -122,8 +123,7 @@ DecoderWindow::DecoderWindow(QWidget* parent)
     }
 }
 
-QAction* DecoderWindow::AddMenuItem(QMenu* menu, const char* name, const QString& caption,
-                                    QKeyCombination shortcut) {
+QAction* DecoderWindow::AddMenuItem(QMenu* menu, const char* name, const QString& caption, QKeyCombination shortcut) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(QKeySequence(shortcut));

@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdio>
 
+#include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/main/artwork.h"
 #include "ui/main/plate_layout.h"

@@ -2,6 +2,7 @@
 // field of every layout, a faded grille, a looping emblem and the icon sizes.
 #include <QFrame>
 
+#include "ui/common/emblem.h"
 #include "ui/main/artwork.h"
 #include "window_fixture.h"
 
