@@ -7,6 +7,8 @@
 import { chromium } from '@playwright/test';
 import { resolve } from 'node:path';
 import { serveSite } from '../../scripts/serve_web.js';
+import { readGoodPlates } from '../../tests/web/good_plates.js';
+import { FIELDS } from '../../tests/web/page_driver.js';
 import { CHROMIUM_ARGS } from '../../tests/web/playwright.config.js';
 
 const SITE = resolve(process.argv[2] ?? 'build/test/web');
@@ -14,10 +16,9 @@ const PORT = 8766;
 const URL = `http://127.0.0.1:${PORT}/`;
 const LOADS = 15;
 const DECODES = 200;
-const PLATE = {
-  txtWarranty: '5F07K100001', txtBody: '65A', txtColor: 'A', txtTrim: '42', txtDate: '12C', txtDSO: '11',
-  txtAxle: '1', txtTrans: '1',
-};
+// The 1964-1/2 good plate, keyed by field id, from the build's export beside the site.
+const PLATE = Object.fromEntries(Object.entries(readGoodPlates(resolve(SITE, '../tests/web/good_plates.json'))[0].plate)
+  .map(([name, text]) => [FIELDS[name], text]));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;

@@ -1,6 +1,7 @@
 // Whole plates decoded into all twelve results, per year and mode.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -17,6 +18,13 @@ struct FullDecodeCase {
 
 void PrintTo(const FullDecodeCase& c, std::ostream* os) { *os << c.name; }
 
+std::array<std::string, kResultCount> GoodResults(ModelYear year) {
+    const auto& texts = kGoodPlateResults[static_cast<std::size_t>(year)];
+    std::array<std::string, kResultCount> results;
+    std::copy(texts.begin(), texts.end(), results.begin());
+    return results;
+}
+
 SamplePlate WarrantyOnly(ModelYear year, std::string warranty) {
     SamplePlate plate{year, std::move(warranty), "??", "?", "??", "???", "??", "?", "?"};
     plate.warranty_only = true;
@@ -30,65 +38,43 @@ SamplePlate WithBody(SamplePlate plate, std::string warranty, std::string body) 
 }
 
 const FullDecodeCase kCases[] = {
-    {"y1964_coupe",
-     ValidPlate(ModelYear::Y1964Half),
-     {"1964-1/2", "Coupe", "Raven Black", "White Vinyl w/Blue Trim", "Standard", "289 4V Hi Performance",
-      "3-Speed Manual", "3.00:1", "Boston", "Dearborn, Michigan", "12 March", "100001"}},
+    {"y1964_coupe", ValidPlate(ModelYear::Y1964Half), GoodResults(ModelYear::Y1964Half)},
     {"y1964_warranty_only",
      WarrantyOnly(ModelYear::Y1964Half, "5T08D000001"),
      {"1964-1/2", "Convertible", "n/a", "n/a", "n/a", "289 4V", "n/a", "n/a", "n/a", "Metuchen, New Jersey", "n/a",
       "000001"}},
-    {"y1965_fastback",
-     ValidPlate(ModelYear::Y1965),
-     {"1965", "2+2 Fastback", "Wimbledon White", "White w/Red Trim (Luxury)", "Standard", "289 4V", "4-Speed Manual",
-      "3.89:1", "Los Angeles", "San Jose, California", "28 October", "200000"}},
+    {"y1965_fastback", ValidPlate(ModelYear::Y1965), GoodResults(ModelYear::Y1965)},
     {"y1965_warranty_only",
      WarrantyOnly(ModelYear::Y1965, "5F09K000001"),
      {"1965", "2+2 Fastback", "n/a", "n/a", "n/a", "289 4V Hi Performance", "n/a", "n/a", "n/a", "Dearborn, Michigan",
       "n/a", "000001"}},
-    {"y1966_coupe",
-     ValidPlate(ModelYear::Y1966),
-     {"1966", "Coupe", "Wimbledon White", "Black w/Black Trim", "Standard", "289 2V", "3-Speed Manual", "3.89:1",
-      "Charlotte", "Dearborn, Michigan", "15 October", "100001"}},
+    {"y1966_coupe", ValidPlate(ModelYear::Y1966), GoodResults(ModelYear::Y1966)},
     {"y1966_warranty_only",
      WarrantyOnly(ModelYear::Y1966, "6F07C100001"),
      {"1966", "Coupe", "n/a", "n/a", "n/a", "289 2V", "n/a", "n/a", "n/a", "Dearborn, Michigan", "n/a", "100001"}},
-    {"y1967_coupe",
-     ValidPlate(ModelYear::Y1967),
-     {"1967", "Coupe", "Wimbledon White", "Black Standard/Buckets", "Standard", "289 2V", "C-4 Automatic", "3.00:1",
-      "Charlotte", "Dearborn, Michigan", "15 October", "100001"}},
+    {"y1967_coupe", ValidPlate(ModelYear::Y1967), GoodResults(ModelYear::Y1967)},
     {"y1967_warranty_only",
      WarrantyOnly(ModelYear::Y1967, "7T03S000123"),
      {"1967", "Convertible", "n/a", "n/a", "n/a", "390 4V", "n/a", "n/a", "n/a", "Metuchen, New Jersey", "n/a",
       "000123"}},
-    {"y1968_fastback",
-     ValidPlate(ModelYear::Y1968),
-     {"1968", "2+2 Fastback", "Presidential Blue", "Black Vinyl Buckets (Decor)", "Standard", "302 4V", "C-6 Automatic",
-      "3.50:1", "Detroit", "Dearborn, Michigan", "15 October", "100001"}},
+    {"y1968_fastback", ValidPlate(ModelYear::Y1968), GoodResults(ModelYear::Y1968)},
     {"y1968_warranty_only",
      WarrantyOnly(ModelYear::Y1968, "8F02J100001"),
      {"1968", "2+2 Fastback", "n/a", "n/a", "n/a", "302 4V", "n/a", "n/a", "n/a", "Dearborn, Michigan", "n/a",
       "100001"}},
-    {"y1969_sportsroof",
-     ValidPlate(ModelYear::Y1969),
-     {"1969", "Sportsroof", "Candyapple Red", "Black Knitted Vinyl, Mach I", "Standard", "351 4V (Windsor)",
-      "C-4 Automatic", "3.25:1 (Equa-Lock)", "Detroit", "Dearborn, Michigan", "15 October", "100001"}},
+    {"y1969_sportsroof", ValidPlate(ModelYear::Y1969), GoodResults(ModelYear::Y1969)},
     {"y1969_warranty_only",
      WarrantyOnly(ModelYear::Y1969, "9R01Z999999"),
      {"1969", "Coupe", "n/a", "n/a", "n/a", "429 4V Boss", "n/a", "n/a", "n/a", "San Jose, California", "n/a",
       "999999"}},
-    {"y1970_mach1_without_date",
-     ValidPlate(ModelYear::Y1970),
-     {"1970", "Fastback (Mach-I)", "Grabber Orange", "Black Knitted Vinyl Mach I", "Standard", "302 4V Boss",
-      "4-Speed Manual", "3.91:1 (Equa-Lock)", "Detroit", "Dearborn, Michigan", "n/a", "100001"}},
+    {"y1970_mach1_without_date", ValidPlate(ModelYear::Y1970), GoodResults(ModelYear::Y1970)},
     {"y1970_date_field_never_read",
      [] {
          SamplePlate plate = ValidPlate(ModelYear::Y1970);
          plate.date = "XXXX";
          return plate;
      }(),
-     {"1970", "Fastback (Mach-I)", "Grabber Orange", "Black Knitted Vinyl Mach I", "Standard", "302 4V Boss",
-      "4-Speed Manual", "3.91:1 (Equa-Lock)", "Detroit", "Dearborn, Michigan", "n/a", "100001"}},
+     GoodResults(ModelYear::Y1970)},
     {"y1970_serial_02_normal_is_fastback",
      WithBody(ValidPlate(ModelYear::Y1970), "0F02G100001", "63A"),
      {"1970", "2+2 Fastback", "Grabber Orange", "Black Knitted Vinyl Mach I", "Standard", "302 4V Boss",

@@ -5,31 +5,10 @@ import { test, expect } from '@playwright/test';
 import {
   FIELDS, answerMessage, chooseYear, enterPlate, expectFocus, openPage, results,
 } from './page_driver.js';
+import { readGoodPlates } from './good_plates.js';
 
 // A good plate of each year with its twelve results.
-const EXAMPLES = [
-  [{ warranty: '5F07K100001', body: '65A', color: 'A', trim: '42', date: '12C', dso: '11', axle: '1', trans: '1' },
-    ['1964-1/2', 'Coupe', 'Raven Black', 'White Vinyl w/Blue Trim', 'Standard', '289 4V Hi Performance',
-      '3-Speed Manual', '3.00:1', 'Boston', 'Dearborn, Michigan', '12 March', '100001']],
-  [{ warranty: '5R09A200000', body: '63A', color: 'M', trim: 'F5', date: '28K', dso: '71', axle: '8', trans: '5' },
-    ['1965', '2+2 Fastback', 'Wimbledon White', 'White w/Red Trim (Luxury)', 'Standard', '289 4V',
-      '4-Speed Manual', '3.89:1', 'Los Angeles', 'San Jose, California', '28 October', '200000']],
-  [{ warranty: '6F07C100001', body: '65A', color: 'M', trim: '26', date: '15K', dso: '22', axle: '8', trans: '1' },
-    ['1966', 'Coupe', 'Wimbledon White', 'Black w/Black Trim', 'Standard', '289 2V', '3-Speed Manual', '3.89:1',
-      'Charlotte', 'Dearborn, Michigan', '15 October', '100001']],
-  [{ warranty: '7F01C100001', body: '65A', color: 'M', trim: '2A', date: '15K', dso: '22', axle: '1', trans: 'W' },
-    ['1967', 'Coupe', 'Wimbledon White', 'Black Standard/Buckets', 'Standard', '289 2V', 'C-4 Automatic', '3.00:1',
-      'Charlotte', 'Dearborn, Michigan', '15 October', '100001']],
-  [{ warranty: '8F02J100001', body: '63A', color: 'X', trim: '6A', date: '15K', dso: '33', axle: '8', trans: 'V' },
-    ['1968', '2+2 Fastback', 'Presidential Blue', 'Black Vinyl Buckets (Decor)', 'Standard', '302 4V',
-      'C-6 Automatic', '3.50:1', 'Detroit', 'Dearborn, Michigan', '15 October', '100001']],
-  [{ warranty: '9F02M100001', body: '63A', color: 'T', trim: '3A', date: '15K', dso: '33', axle: 'R', trans: 'W' },
-    ['1969', 'Sportsroof', 'Candyapple Red', 'Black Knitted Vinyl, Mach I', 'Standard', '351 4V (Windsor)',
-      'C-4 Automatic', '3.25:1 (Equa-Lock)', 'Detroit', 'Dearborn, Michigan', '15 October', '100001']],
-  [{ warranty: '0F05G100001', body: '63A', color: 'U', trim: '3A', date: '', dso: '33', axle: 'V', trans: '5' },
-    ['1970', 'Fastback (Mach-I)', 'Grabber Orange', 'Black Knitted Vinyl Mach I', 'Standard', '302 4V Boss',
-      '4-Speed Manual', '3.91:1 (Equa-Lock)', 'Detroit', 'Dearborn, Michigan', 'n/a', '100001']],
-];
+const EXAMPLES = readGoodPlates();
 
 // Per year, one field left empty and one bad code: message and focus.
 const FAULTS = [
@@ -57,7 +36,7 @@ test('the page opens in 1964-1/2 with the focus in the body field', async ({ pag
   await expectFocus(page, 'txtBody');
 });
 
-for (const [year, [plate, expected]] of EXAMPLES.entries()) {
+for (const { year, plate, results: expected } of EXAMPLES) {
   test(`${expected[0]} example plate decodes, then its faults are reported`, async ({ page }) => {
     await chooseYear(page, year);
     await enterPlate(page, plate);
@@ -81,13 +60,13 @@ for (const [year, [plate, expected]] of EXAMPLES.entries()) {
 test('1970 does not ask for the date', async ({ page }) => {
   await chooseYear(page, 6);
   await expectFocus(page, 'txtDate');
-  await enterPlate(page, { ...EXAMPLES[6][0], date: '' });
+  await enterPlate(page, { ...EXAMPLES[6].plate, date: '' });
   await page.click('#cmdDecode');
   await expect(page.locator('#lblDateResult')).toHaveText('n/a');
 });
 
 test('carry-over: No empties everything, Yes keeps it, Esc does not answer', async ({ page }) => {
-  await enterPlate(page, EXAMPLES[0][0]);
+  await enterPlate(page, EXAMPLES[0].plate);
   await page.click('#cmdDecode');
   await page.click('#opt1966');
   await page.keyboard.press('Escape');

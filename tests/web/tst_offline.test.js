@@ -1,5 +1,6 @@
 // Once loaded, the page reloads and decodes with the network off.
 import { test, expect } from '@playwright/test';
+import { readGoodPlates } from './good_plates.js';
 import { enterPlate, openPage, results } from './page_driver.js';
 
 test('the page reloads and decodes offline after one visit', async ({ page, context }) => {
@@ -8,10 +9,9 @@ test('the page reloads and decodes offline after one visit', async ({ page, cont
   await context.setOffline(true);
   await page.reload();
   await page.waitForSelector('html[data-ready]');
-  await enterPlate(page, {
-    warranty: '5F07K100001', body: '65A', color: 'A', trim: '42', date: '12C', dso: '11', axle: '1', trans: '1',
-  });
+  const [{ plate, results: expected }] = readGoodPlates();
+  await enterPlate(page, plate);
   await page.click('#cmdDecode');
-  expect((await results(page))[1]).toBe('Coupe');
+  expect(await results(page)).toEqual(expected);
   await expect(page.locator('#plateImage')).toHaveJSProperty('naturalWidth', 420);
 });
