@@ -12,13 +12,15 @@ namespace tarnwick::ui {
 
 namespace {
 
-// Proportions of the emblem, taken from the window's 73 x 33 pixel oval.
-constexpr qreal kRimPerHeight = 2.5 / 33;
-constexpr qreal kWordPixelsPerHeight = 9.0 / 33;
+// The emblem's proportions, as drawn in the window: an oval 33 pixels high
+// has a 2.5 pixel rim and lettering 9 pixels high.
+constexpr qreal kDesignHeight = 33;
+constexpr qreal kDesignRim = 2.5;
+constexpr qreal kDesignLettering = 9;
 constexpr qreal kInitialPixelsPerFieldHeight = 0.85;
 
 void DrawLettering(QPainter& p, const QRectF& field, qreal oval_height) {
-    QFont word = LetteringFont(std::max(6, static_cast<int>(oval_height * kWordPixelsPerHeight + 1e-9)));
+    QFont word = LetteringFont(std::max(6, static_cast<int>(oval_height * kDesignLettering / kDesignHeight)));
     word.setLetterSpacing(QFont::PercentageSpacing, 106);
     const QString tarnwick = QStringLiteral("TARNWICK");
     p.setPen(QColor(0xF4, 0xF0, 0xE0));
@@ -74,7 +76,7 @@ void DrawEmblem(QPainter& p, const QRectF& oval) {
     p.setBrush(chrome);
     p.drawEllipse(oval);
 
-    const qreal rim = std::max(1.0, oval.height() * kRimPerHeight);
+    const qreal rim = std::max(1.0, oval.height() * kDesignRim / kDesignHeight);
     const QRectF field = oval.adjusted(rim, rim, -rim, -rim);
     QRadialGradient red(field.center() - QPointF(0, field.height() / 4), field.width() / 1.6);
     red.setColorAt(0, QColor(0xB8, 0x16, 0x1E));
