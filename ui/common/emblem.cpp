@@ -1,6 +1,5 @@
 #include "ui/common/emblem.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -19,18 +18,17 @@ constexpr qreal kDesignRim = 2.5;
 constexpr qreal kDesignLettering = 9;
 constexpr qreal kInitialPixelsPerFieldHeight = 0.85;
 
-void DrawLettering(QPainter& p, const QRectF& field, qreal oval_height) {
-    QFont word = LetteringFont(std::max(6, static_cast<int>(oval_height * kDesignLettering / kDesignHeight)));
-    word.setLetterSpacing(QFont::PercentageSpacing, 106);
-    const QString tarnwick = QStringLiteral("TARNWICK");
+void DrawLettering(QPainter& p, const QRectF& field, qreal oval_height, EmblemLettering lettering) {
     p.setPen(QColor(0xF4, 0xF0, 0xE0));
-    if (QFontMetricsF(word).horizontalAdvance(tarnwick) <= field.width() * 0.9) {
-        p.setFont(word);
-        p.drawText(field, Qt::AlignCenter, tarnwick);
+    if (lettering == EmblemLettering::Initial) {
+        p.setFont(LetteringFont(std::max(8, static_cast<int>(field.height() * kInitialPixelsPerFieldHeight))));
+        p.drawText(field, Qt::AlignCenter, QStringLiteral("T"));
         return;
     }
-    p.setFont(LetteringFont(std::max(8, static_cast<int>(field.height() * kInitialPixelsPerFieldHeight))));
-    p.drawText(field, Qt::AlignCenter, QStringLiteral("T"));
+    QFont name = LetteringFont(std::max(6, static_cast<int>(oval_height * kDesignLettering / kDesignHeight)));
+    name.setLetterSpacing(QFont::PercentageSpacing, 106);
+    p.setFont(name);
+    p.drawText(field, Qt::AlignCenter, QStringLiteral("TARNWICK"));
 }
 
 // The bars behind the emblem, as fractions of the picture.
@@ -59,13 +57,13 @@ QPixmap IconPixmap(int side) {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
-    DrawEmblem(p, QRectF(side * 0.03, side * 0.14, side * 0.94, side * 0.72));
+    DrawEmblem(p, QRectF(side * 0.03, side * 0.14, side * 0.94, side * 0.72), EmblemLettering::Initial);
     return pixmap;
 }
 
 }  // namespace
 
-void DrawEmblem(QPainter& p, const QRectF& oval) {
+void DrawEmblem(QPainter& p, const QRectF& oval, EmblemLettering lettering) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient chrome(oval.topLeft(), oval.bottomLeft());
@@ -84,7 +82,7 @@ void DrawEmblem(QPainter& p, const QRectF& oval) {
     p.setBrush(red);
     p.drawEllipse(field);
 
-    DrawLettering(p, field, oval.height());
+    DrawLettering(p, field, oval.height(), lettering);
     p.restore();
 }
 

@@ -11,9 +11,12 @@
 
 namespace tarnwick::ui {
 
-// The emblem filling `oval`: a chrome rim round a red field lettered
-// TARNWICK, or T alone where the word would not fit.
-void DrawEmblem(QPainter& p, const QRectF& oval);
+// What the emblem's red field carries: the maker's name, or its initial
+// alone where the name would be too small to read (the icon).
+enum class EmblemLettering { Name, Initial };
+
+// The emblem filling `oval`: a chrome rim round a lettered red field.
+void DrawEmblem(QPainter& p, const QRectF& oval, EmblemLettering lettering = EmblemLettering::Name);
 
 // The emblem over its red, white and blue bars, stretched to `size`.
 QPixmap EmblemOverBars(QSize size, qreal device_pixel_ratio = 1.0);
