@@ -344,7 +344,7 @@ int RunBatch(const BatchOptions& options, std::ostream& errors) {
     FdSource source(options.input);
     if (!source.ok()) return complain(source.ErrorText());
 
-    CsvReader reader(source);
+    CsvReader reader(source, CsvReader::kDefaultMaxRecordBytes, options.io_chunk_bytes);
     std::string problem;
     const std::optional<Header> header = HeaderReader(reader, options, input_name).Read(problem);
     if (!header) return complain(problem);
@@ -353,7 +353,7 @@ int RunBatch(const BatchOptions& options, std::ostream& errors) {
     const bool to_stdout = options.output.empty() || options.output == "-";
     if (to_stdout ? SameFile(source.fd(), STDOUT_FILENO) : SameFile(source.fd(), options.output))
         return complain("the output would overwrite the input " + input_name);
-    OutputSink out(options.output);
+    OutputSink out(options.output, options.io_chunk_bytes);
     if (!out.ok()) return complain(out.ErrorText());
     source.set_before_wait([&out] { out.Flush(); });
 

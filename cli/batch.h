@@ -2,6 +2,7 @@
 // per data row, in input order, streamed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -25,6 +26,9 @@ struct BatchOptions {
     bool trim = false;   // blanks around every code are dropped before it is judged
     bool quiet = false;  // no summary line
     bool show_progress = false;
+    // How many bytes the input is read and the output written in at a time;
+    // any size from 1 works, the default suits large files.
+    std::size_t io_chunk_bytes = std::size_t{1} << 20;
 };
 
 // 0 when every row decoded, 1 when at least one failed, 2 when the input

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -66,8 +67,8 @@ long FdSource::Read(char* buffer, std::size_t size) {
     }
 }
 
-OutputSink::OutputSink(const std::string& path)
-    : name_(path.empty() || path == "-" ? "standard output" : path), buffer_(kBufferSize) {
+OutputSink::OutputSink(const std::string& path, std::size_t buffer_bytes)
+    : name_(path.empty() || path == "-" ? "standard output" : path), buffer_(std::max<std::size_t>(buffer_bytes, 1)) {
     if (path.empty() || path == "-") {
         fd_ = STDOUT_FILENO;
         return;

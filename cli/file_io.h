@@ -64,8 +64,9 @@ class OutputSink {
 public:
     static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
 
-    // Standard output, or a file created or truncated at path.
-    explicit OutputSink(const std::string& path);
+    // Standard output, or a file created or truncated at path; written in
+    // pieces of `buffer_bytes` (at least 1).
+    explicit OutputSink(const std::string& path, std::size_t buffer_bytes = kBufferSize);
     ~OutputSink();
     OutputSink(const OutputSink&) = delete;
     OutputSink& operator=(const OutputSink&) = delete;

@@ -1,7 +1,8 @@
 // Arbitrary CSV through the batch command end to end: it never crashes,
 // writes exactly one json line per data row read, numbered 1, 2, 3 … in
-// order, and csv output that a strict reader takes as the header plus one
-// record per data row, each as wide as the header.
+// order, the same json lines when it reads and writes a few bytes at a time,
+// and csv output that a strict reader takes as the header plus one record per
+// data row, each as wide as the header.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -21,6 +22,10 @@
 namespace {
 
 using namespace tarnwick::cli;
+
+// Read and write sizes: a few bytes, or a page.
+constexpr std::size_t kTinyChunk = 7;
+constexpr std::size_t kSmallChunk = 4096;
 
 constexpr std::string_view kHeader = "year,warranty,body,color,trim,date,dso,axle,trans,warranty_only,note\n";
 
@@ -45,7 +50,7 @@ private:
 // Data rows as the reader sees them: every record after the header.
 std::size_t CountDataRows(const std::string& path, char delimiter) {
     FdSource source(path);
-    CsvReader reader(source);
+    CsvReader reader(source, CsvReader::kDefaultMaxRecordBytes, kSmallChunk);
     reader.set_delimiter(delimiter);
     CsvRecord record;
     std::size_t records = 0;
@@ -112,6 +117,23 @@ void CheckCsv(std::string_view output, std::size_t rows) {
     }
 }
 
+struct RunOutcome {
+    int status;
+    std::string output;
+    std::string errors;
+    friend bool operator==(const RunOutcome&, const RunOutcome&) = default;
+};
+
+RunOutcome Run(BatchOptions options, BatchFormat format, std::size_t chunk_bytes) {
+    const MemoryFile out("");
+    options.output = out.Path();
+    options.format = format;
+    options.io_chunk_bytes = chunk_bytes;
+    std::ostringstream errors;
+    const int status = RunBatch(options, errors);
+    return {status, out.Content(), errors.str()};
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -134,23 +156,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     options.trim = (data[0] & 8) != 0;
     options.quiet = true;
     for (BatchFormat format : {BatchFormat::Jsonl, BatchFormat::Csv}) {
-        const MemoryFile out("");
-        options.output = out.Path();
-        options.format = format;
-        std::ostringstream errors;
-        const int status = RunBatch(options, errors);
-        if (status == 2) {
-            if (errors.str().empty()) std::abort();  // a failure always says why
+        // Page-sized pieces keep each run cheap.
+        const RunOutcome run = Run(options, format, kSmallChunk);
+        if (run.status == 2) {
+            if (run.errors.empty()) std::abort();  // a failure always says why
             return 0;
         }
-        if (status != 0 && status != 1) std::abort();
+        if (run.status != 0 && run.status != 1) std::abort();
         const std::size_t rows = CountDataRows(in.Path(), options.delimiter);
-        const std::string content = out.Content();
         if (format == BatchFormat::Jsonl) {
-            CheckJsonLines(content, rows);
-            if ((status == 0) != (content.find("\"ok\":false") == std::string::npos)) std::abort();
+            CheckJsonLines(run.output, rows);
+            if ((run.status == 0) != (run.output.find("\"ok\":false") == std::string::npos)) std::abort();
+            // Read and written a few bytes at a time, the file gives the same records.
+            if (Run(options, format, kTinyChunk) != run) std::abort();
         } else {
-            CheckCsv(content, rows);
+            CheckCsv(run.output, rows);
         }
     }
     return 0;
