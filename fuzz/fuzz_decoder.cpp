@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <span>
 #include <string>
 #include <string_view>
-#include <span>
 
 #include "decoder/year_decoder.h"
 

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
-#include <algorithm>
 #include <array>
 #include <span>
 
