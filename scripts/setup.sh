@@ -11,7 +11,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation2 xvfb xauth
   clang libclang-rt-14-dev
-  file dpkg-dev
+  file dpkg-dev ca-certificates
   emscripten chromium nodejs
 )
 
