@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/file_io.h"
+#include "cli/output_buffer.h"
 #include "decoder/model_year.h"
 
 namespace tarnwick::cli {
@@ -19,12 +19,13 @@ inline constexpr std::array<std::string_view, 10> kCodeTableNames = {
 
 // text: commented, tab-separated lines for reading; csv and json: one
 // record per code with the fixed columns year, table, code, text (and serial
-// when the body table is listed), for programs.
+// and warranty_only_text, the body style read from the warranty number
+// alone, when the body table is listed), for programs.
 enum class ListingFormat : std::uint8_t { Text, Csv, Json };
 
 // One table by name, or every table when none is named; false for a name
 // that is not in kCodeTableNames.
-bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string_view> table,
+bool WriteCodeListing(OutputBuffer& out, ModelYear year, std::optional<std::string_view> table,
                       ListingFormat format = ListingFormat::Text);
 
 }  // namespace tarnwick::cli

@@ -1,6 +1,6 @@
-// The progress line of a long batch on a terminal: per cent of the input
-// read and rows per second, redrawn at most ten times a second and erased
-// at the end.
+// The progress line of a batch on a terminal: per cent of the input read
+// and rows per second, drawn once the first piece is decoded, redrawn at
+// most ten times a second and erased at the end.
 #pragma once
 
 #include <chrono>
@@ -14,15 +14,16 @@ public:
     // input a regular file of total_bytes).
     ProgressMeter(bool enabled, std::uint64_t total_bytes);
 
-    // Cheap enough to call for every row.
+    // Redraws when a tenth of a second has passed; meant to be called for
+    // every piece of input, not every row.
     void Update(std::uint64_t rows, std::uint64_t bytes_read) {
-        if (enabled_ && (rows & kRowsBetweenClockLooks) == 0) Draw(rows, bytes_read);
+        if (enabled_) Draw(rows, bytes_read);
     }
 
     void Erase();
 
 private:
-    static constexpr std::uint64_t kRowsBetweenClockLooks = 0x3FFF;
+    static constexpr std::chrono::milliseconds kRedrawPeriod{100};
 
     void Draw(std::uint64_t rows, std::uint64_t bytes_read);
 
