@@ -55,12 +55,26 @@ export class DecoderPage {
     this.warrantyBox.addEventListener('change', () => this.warrantyChanged());
     byId('cmdDecode').addEventListener('click', () => this.decode());
     byId('cmdClear').addEventListener('click', () => this.clear());
-    // The page opens as the window does: 1964-1/2, fields placed, focus in
-    // the first field, nothing asked.
-    this.years[0].checked = true;
-    this.plate.show(0);
-    this.codeBook.show(0);
-    this.fields[this.plate.firstField(0)].focus();
+    this.adoptControls();
+  }
+
+  // A fresh page opens as the window does: 1964-1/2, normal mode. A browser
+  // may give the year and the Warranty Number Only box back as they were
+  // (reload, Back); the page then takes its layout and mode from them, as a
+  // year choice in that mode would, rather than half from them.
+  adoptControls() {
+    const year = Math.max(this.selectedYear(), 0);
+    const only = this.warrantyOnly();
+    this.years[year].checked = true;
+    this.fields.forEach((input, field) => {
+      if (field === WARRANTY) return;
+      if (only) input.value = '';
+      input.disabled = only;
+      this.box(field).hidden = only;
+    });
+    this.plate.show(year);
+    this.codeBook.show(year);
+    this.fields[only ? WARRANTY : this.plate.firstField(year)].focus();
   }
 
   selectedYear() {

@@ -13,9 +13,13 @@ export const RESULTS = [
 ];
 export const YEARS = ['opt1964', 'opt1965', 'opt1966', 'opt1967', 'opt1968', 'opt1969', 'opt1970'];
 
+export async function whenReady(page) {
+  await page.waitForSelector('html[data-ready]');
+}
+
 export async function openPage(page) {
   await page.goto('./');
-  await page.waitForSelector('html[data-ready]');
+  await whenReady(page);
 }
 
 // Chooses the year on a page whose fields are empty, so nothing is asked.

@@ -3,7 +3,7 @@
 // carry-over question, Warranty Number Only, the entry rules and the code book.
 import { test, expect } from '@playwright/test';
 import {
-  FIELDS, answerMessage, chooseYear, enterPlate, expectFocus, openPage, results,
+  FIELDS, answerMessage, chooseYear, enterPlate, expectFocus, openPage, results, whenReady,
 } from './page_driver.js';
 import { readGoodPlates } from './good_plates.js';
 
@@ -109,6 +109,39 @@ test('Warranty Number Only hides the plate fields and decodes the number alone',
   await expect(page.locator('#txtBody')).toBeVisible();
   await expect(page.locator('#txtDate')).toBeHidden();
   await expect(page.locator('#lblYearResult')).toHaveText('');
+});
+
+test('a page given back its year and Warranty Number Only box, by Back or reload, keeps to both', async ({ page }) => {
+  await chooseYear(page, 6);
+  await page.check('#chkWarranty');
+  const back = async () => {
+    await page.goto('manifest.webmanifest');
+    await page.goBack();
+  };
+  // Chromium gives the controls back on Back; Firefox does on reload too,
+  // while the page is read.
+  const reloadAsFirefox = async () => {
+    await page.addInitScript(() => new MutationObserver((_, observer) => {
+      const [box, year] = ['chkWarranty', 'opt1970'].map((id) => document.getElementById(id));
+      if (!box || !year) return;
+      box.checked = true;
+      year.checked = true;
+      observer.disconnect();
+    }).observe(document, { childList: true, subtree: true }));
+    await page.reload();
+  };
+  for (const comeBack of [back, reloadAsFirefox]) {
+    await comeBack();
+    await whenReady(page);
+    await expect(page.locator('#opt1970')).toBeChecked();
+    await expect(page.locator('#chkWarranty')).toBeChecked();
+    await expect(page.locator('#plateFields input:visible')).toHaveCount(1);
+    await expectFocus(page, 'txtWarranty');
+    await enterPlate(page, { ...EXAMPLES[6].plate, warranty: '0F02G100001' });
+    await page.click('#cmdDecode');
+    expect(await results(page)).toEqual(['1970', 'Sportsroof', 'n/a', 'n/a', 'n/a', '302 4V Boss', 'n/a', 'n/a',
+      'n/a', 'Dearborn, Michigan', 'n/a', '100001']);
+  }
 });
 
 test('typed letters become capitals within the limit; pasted text stays as it is', async ({ page }) => {
