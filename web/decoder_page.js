@@ -4,6 +4,7 @@
 // applies its outcomes to the page.
 import { showMessage } from './message_box.js';
 import { attachEntryRules } from './entry_rules.js';
+import { ResultsPanel } from './results_panel.js';
 
 // In the core's field order: warranty, body, color, trim, date, DSO, axle, trans.
 export const FIELD_IDS = ['txtWarranty', 'txtBody', 'txtColor', 'txtTrim', 'txtDate', 'txtDSO', 'txtAxle', 'txtTrans'];
@@ -31,7 +32,8 @@ export class DecoderPage {
     this.plate = plateView;
     this.codeBook = codeBook;
     this.fields = FIELD_IDS.map(byId);
-    this.results = RESULT_IDS.map(byId);
+    const status = byId('resultsStatus');
+    this.results = new ResultsPanel(RESULT_IDS.map(byId), status.closest('section'), status);
     this.years = YEAR_IDS.map(byId);
     this.warrantyBox = byId('chkWarranty');
   }
@@ -119,7 +121,7 @@ export class DecoderPage {
       await this.inputError(outcome.lines.join('\n'), outcome.field);
       return;
     }
-    outcome.results.forEach((text, item) => { this.results[item].textContent = text; });
+    this.results.show(outcome.results);
   }
 
   async inputError(message, field) {
@@ -129,7 +131,7 @@ export class DecoderPage {
 
   clear() {
     for (const field of CLEAR_ORDER) this.fields[field].value = '';
-    for (const label of this.results) label.textContent = '';
+    this.results.clear();
   }
 
   warrantyChanged() {

@@ -144,6 +144,19 @@ test('a page given back its year and Warranty Number Only box, by Back or reload
   }
 });
 
+test('on a phone a decode brings the results into view and tells them; Clear is told', async ({ page }) => {
+  await page.setViewportSize({ width: 360, height: 740 });
+  await page.emulateMedia({ reducedMotion: 'reduce' });
+  await enterPlate(page, EXAMPLES[0].plate);
+  await page.press('#txtWarranty', 'Enter');
+  const top = () => page.locator('.results').evaluate((section) => Math.round(section.getBoundingClientRect().top));
+  expect(await top()).toBe(8);
+  const status = page.locator('.results [role="status"]');
+  await expect(status).toHaveText(`Decoded: ${EXAMPLES[0].results[0]}, ${EXAMPLES[0].results[1]}`);
+  await page.click('#cmdClear');
+  await expect(status).toHaveText('Fields and results cleared');
+});
+
 test('typed letters become capitals within the limit; pasted text stays as it is', async ({ page }) => {
   await page.locator('#txtBody').pressSequentially('65ax');
   await expect(page.locator('#txtBody')).toHaveValue('65A');
