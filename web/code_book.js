@@ -34,21 +34,24 @@ function tableOf(table, rows, open) {
 }
 
 export class CodeBook {
-  constructor(core) {
-    this.core = core;
-    this.labels = core.yearLabels();
+  constructor(coreLoader) {
+    this.loader = coreLoader;
     this.search = byId('codeSearch');
     this.search.addEventListener('input', () => this.render());
     this.tables = [];
   }
 
-  // The book is filled in a task of its own, so the fields answer first.
+  // The book is filled in a task of its own, so the fields answer first,
+  // and once the core has loaded.
   show(year) {
-    byId('codeBookYear').textContent = this.labels[year];
-    clearTimeout(this.pending);
-    this.pending = setTimeout(() => {
-      this.tables = this.core.codeBook(year);
-      this.render();
+    this.year = year;
+    this.loader.ready.then((core) => {
+      clearTimeout(this.pending);
+      this.pending = setTimeout(() => {
+        byId('codeBookYear').textContent = core.yearLabels()[this.year];
+        this.tables = core.codeBook(this.year);
+        this.render();
+      });
     });
   }
 

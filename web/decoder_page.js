@@ -27,8 +27,8 @@ const INPUT_ERROR = 'Input Error';
 const byId = (id) => document.getElementById(id);
 
 export class DecoderPage {
-  constructor(core, plateView, codeBook) {
-    this.core = core;
+  constructor(coreLoader, plateView, codeBook) {
+    this.loader = coreLoader;
     this.plate = plateView;
     this.codeBook = codeBook;
     this.fields = FIELD_IDS.map(byId);
@@ -45,7 +45,7 @@ export class DecoderPage {
       input.setAttribute('autocapitalize', 'characters');
       input.setAttribute('autocorrect', 'off');
       input.enterKeyHint = 'go';
-      attachEntryRules(input, () => this.core.maxLength(field, this.selectedYear()));
+      attachEntryRules(input, () => this.plate.maxLength(field, this.selectedYear()));
       input.addEventListener('keydown', (event) => {
         if (event.key === 'Enter' && !event.isComposing) {
           event.preventDefault();
@@ -108,15 +108,28 @@ export class DecoderPage {
     this.fields[this.warrantyOnly() ? WARRANTY : this.plate.firstField(year)].focus();
   }
 
-  async decode() {
+  // Before the core has loaded, one Decode waits for it and then reads the
+  // fields as they are.
+  decode() {
+    if (this.loader.core) {
+      this.decodeWith(this.loader.core);
+    } else if (!this.waitingForCore) {
+      this.waitingForCore = this.loader.ready.then((core) => {
+        this.waitingForCore = null;
+        this.decodeWith(core);
+      });
+    }
+  }
+
+  async decodeWith(core) {
     const year = this.selectedYear();
     const texts = this.texts();
-    const missing = this.core.checkSpaces(year, texts, this.warrantyOnly());
+    const missing = core.checkSpaces(year, texts, this.warrantyOnly());
     if (missing) {
       await this.inputError(missing.message, missing.field);
       return;
     }
-    const outcome = this.core.decode(year, texts, this.warrantyOnly());
+    const outcome = core.decode(year, texts, this.warrantyOnly());
     if (outcome.lines) {
       await this.inputError(outcome.lines.join('\n'), outcome.field);
       return;

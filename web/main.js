@@ -1,23 +1,23 @@
-// Starts the page: loads the decoder core and the plate layouts together,
-// then wires the page and registers the offline cache.
-import loadDecoder from './decoder.js';
+// Starts the page: the fields are placed and take typing at once while the
+// decoder core loads beside them, and the offline cache is registered
+// whatever becomes of the core.
 import { CodeBook } from './code_book.js';
+import { CoreLoader } from './core_loader.js';
 import { DecoderPage, FIELD_IDS } from './decoder_page.js';
 import { PlateView } from './plate_view.js';
-
-const [core, layout] = await Promise.all([
-  loadDecoder(),
-  fetch('layout.json').then((response) => response.json()),
-]);
-
-const boxes = FIELD_IDS.map((id) => document.getElementById(id).parentElement);
-const page = new DecoderPage(core, new PlateView(layout, boxes), new CodeBook(core));
-// The fields show once placed; a hidden field cannot take the focus, so
-// before the page starts.
-document.documentElement.dataset.ready = 'true';
-page.start();
-performance.mark('tarnwick-ready');
 
 if ('serviceWorker' in navigator) {
   navigator.serviceWorker.register('sw.js');
 }
+
+const loader = new CoreLoader();
+
+fetch('layout.json').then((response) => response.json()).then((layout) => {
+  const boxes = FIELD_IDS.map((id) => document.getElementById(id).parentElement);
+  const page = new DecoderPage(loader, new PlateView(layout, boxes), new CodeBook(loader));
+  // The fields show once placed; a hidden field cannot take the focus, so
+  // before the page starts.
+  document.documentElement.dataset.ready = 'true';
+  page.start();
+  performance.mark('tarnwick-fields');
+});

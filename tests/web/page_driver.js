@@ -13,8 +13,9 @@ export const RESULTS = [
 ];
 export const YEARS = ['opt1964', 'opt1965', 'opt1966', 'opt1967', 'opt1968', 'opt1969', 'opt1970'];
 
+// Waits for the fields and the decoder core.
 export async function whenReady(page) {
-  await page.waitForSelector('html[data-ready]');
+  await page.waitForSelector('html[data-ready][data-core="ready"]');
 }
 
 export async function openPage(page) {

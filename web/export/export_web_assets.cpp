@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdio>
 
+#include "decoder/plate_fields.h"
 #include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/main/artwork.h"
@@ -33,7 +34,8 @@ constexpr std::array<int, 3> kIconSides = {32, 192, 256};
 QJsonArray RectJson(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
 
 // For each layout: its picture, each field's rectangle on the picture (in
-// Field order) and the tab order; for each year the layout it uses.
+// Field order) and the tab order; for each year the layout it uses and each
+// field's length limit, so the fields take typing before the core has loaded.
 QJsonObject LayoutJson() {
     QJsonArray layouts;
     for (std::size_t i = 0; i < kLayouts.size(); ++i) {
@@ -45,12 +47,18 @@ QJsonObject LayoutJson() {
             tabs.append(static_cast<int>(field));
         layouts.append(QJsonObject{{"picture", kPictureFiles[i]}, {"fields", fields}, {"tabOrder", tabs}});
     }
-    QJsonArray years;
-    for (ModelYear year : tarnwick::kAllModelYears)
+    QJsonArray years, limits;
+    for (ModelYear year : tarnwick::kAllModelYears) {
         years.append(static_cast<int>(LayoutFor(year).picture));
+        QJsonArray year_limits;
+        for (Field field : tarnwick::kAllFields)
+            year_limits.append(static_cast<int>(tarnwick::FieldMaxLength(field, year)));
+        limits.append(year_limits);
+    }
     return {{"pictureSize", QJsonArray{kPlatePictureSize.width(), kPlatePictureSize.height()}},
             {"layouts", layouts},
-            {"yearLayout", years}};
+            {"yearLayout", years},
+            {"maxLength", limits}};
 }
 
 // The browser may lack the window's fonts; let it fall back to its own of
