@@ -53,7 +53,9 @@ export class DecoderPage {
         }
       });
     });
-    this.years.forEach((option, year) => option.addEventListener('change', () => this.yearSelected(year)));
+    // Click, not change: choosing the year already chosen runs the year change
+    // again, as in the window (arrow keys click as well).
+    this.years.forEach((option, year) => option.addEventListener('click', () => this.yearSelected(year)));
     this.warrantyBox.addEventListener('change', () => this.warrantyChanged());
     byId('cmdDecode').addEventListener('click', () => this.decode());
     byId('cmdClear').addEventListener('click', () => this.clear());

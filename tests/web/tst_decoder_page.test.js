@@ -89,11 +89,13 @@ test('carry-over: No empties everything, Yes keeps it, Esc does not answer', asy
   await expectFocus(page, 'txtDate');
 });
 
-test('Warranty Number Only hides the plate fields and decodes the number alone', async ({ page }) => {
+test('Warranty Number Only hides the plate fields, also on a year choice, and decodes the number alone; 1970 chosen again shows the date', async ({ page }) => {
   await chooseYear(page, 6);
   await enterPlate(page, { warranty: '0F02G100001' });
   await page.check('#chkWarranty');
   await expect(page.locator('#txtWarranty')).toHaveValue('');
+  await chooseYear(page, 6);
+  await expectFocus(page, 'txtWarranty');
   for (const id of Object.values(FIELDS).filter((id) => id !== 'txtWarranty')) {
     await expect(page.locator(`#${id}`)).toBeHidden();
   }
@@ -109,6 +111,8 @@ test('Warranty Number Only hides the plate fields and decodes the number alone',
   await expect(page.locator('#txtBody')).toBeVisible();
   await expect(page.locator('#txtDate')).toBeHidden();
   await expect(page.locator('#lblYearResult')).toHaveText('');
+  await chooseYear(page, 6);
+  await expectFocus(page, 'txtDate');
 });
 
 test('a page given back its year and Warranty Number Only box, by Back or reload, keeps to both', async ({ page }) => {
