@@ -174,14 +174,22 @@ test('typed letters become capitals within the limit; pasted text stays as it is
   await expect(page.locator('#txtDSO')).toHaveValue('ab');
 });
 
-test('the code book finds a code by its meaning, for the selected year', async ({ page }) => {
+test('the code book finds a code by its meaning, its exact code first, for the selected year', async ({ page }) => {
   await chooseYear(page, 3);
   await page.fill('#codeSearch', 'candyapple');
   const rows = page.locator('#codeBookTables tbody tr');
   await expect(rows).toHaveCount(1);
   await expect(rows.first()).toHaveText('TCandyapple Red');
-  await expect(page.locator('#codeBookTables summary')).toHaveText('Exterior Color (1)');
+  const heading = page.locator('#codeBookTables summary');
+  await expect(heading).toHaveText('Exterior Color (1)');
+  const marker = () => heading.evaluate((summary) => getComputedStyle(summary, '::before').content);
+  expect(await marker()).toBe('"▼" / ""');
+  await heading.click();
+  expect(await marker()).toBe('"►" / ""');
   await chooseYear(page, 0);
   await expect(page.locator('#codeBookYear')).toHaveText('1964-1/2');
   await expect(rows).toHaveCount(0);
+  await chooseYear(page, 3);
+  await page.fill('#codeSearch', 't');
+  await expect(rows.first()).toHaveText('TCandyapple Red');
 });
