@@ -42,7 +42,7 @@ export async function results(page) {
   return page.$$eval(RESULTS.map((id) => `#${id}`).join(','), (labels) => labels.map((l) => l.textContent));
 }
 
-// Reads the open message box, answers it, and checks where the focus goes.
+// Reads the open message box and answers it with a button, or with Esc.
 export async function answerMessage(page, button = 'OK') {
   const dialog = page.locator('#messageBox');
   await expect(dialog).toBeVisible();
@@ -51,7 +51,8 @@ export async function answerMessage(page, button = 'OK') {
     text: await page.textContent('#messageText'),
     buttons: await dialog.locator('button').allTextContents(),
   };
-  await dialog.getByRole('button', { name: button, exact: true }).click();
+  if (button === 'Escape') await page.keyboard.press('Escape');
+  else await dialog.getByRole('button', { name: button, exact: true }).click();
   await expect(dialog).toBeHidden();
   return message;
 }

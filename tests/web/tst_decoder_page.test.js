@@ -37,7 +37,7 @@ test('the page opens in 1964-1/2 with the focus in the body field', async ({ pag
 });
 
 for (const { year, plate, results: expected } of EXAMPLES) {
-  test(`${expected[0]} example plate decodes, then its faults are reported`, async ({ page }) => {
+  test(`${expected[0]} example plate decodes, then its faults are reported, the first box answered by Esc`, async ({ page }) => {
     await chooseYear(page, year);
     await enterPlate(page, plate);
     await page.click('#cmdDecode');
@@ -46,7 +46,7 @@ for (const { year, plate, results: expected } of EXAMPLES) {
     const fault = FAULTS[year];
     await enterPlate(page, { ...plate, [fault.empty]: '' });
     await page.click('#cmdDecode');
-    expect(await answerMessage(page)).toEqual({ title: 'Input Error', text: fault.asks, buttons: ['OK'] });
+    expect(await answerMessage(page, 'Escape')).toEqual({ title: 'Input Error', text: fault.asks, buttons: ['OK'] });
     await expectFocus(page, FIELDS[fault.empty]);
 
     await enterPlate(page, { ...plate, ...fault.bad });
@@ -174,9 +174,9 @@ test('typed letters become capitals within the limit; pasted text stays as it is
   await expect(page.locator('#txtDSO')).toHaveValue('ab');
 });
 
-test('the code book finds a code by its meaning, its exact code first, for the selected year', async ({ page }) => {
+test('the code book finds a code by its meaning in any case, its exact code first, for the selected year', async ({ page }) => {
   await chooseYear(page, 3);
-  await page.fill('#codeSearch', 'candyapple');
+  await page.fill('#codeSearch', 'candyAPPLE');
   const rows = page.locator('#codeBookTables tbody tr');
   await expect(rows).toHaveCount(1);
   await expect(rows.first()).toHaveText('TCandyapple Red');
