@@ -161,6 +161,32 @@ test('on a phone a decode brings the results into view and tells them; Clear is 
   await expect(status).toHaveText('Fields and results cleared');
 });
 
+// Where the fields stand, by screen: over the plate picture only where each
+// is at least 40 px tall with 16 px text.
+const SCREENS = [
+  { width: 360, height: 740, over: false }, { width: 740, height: 360, over: false },
+  { width: 768, height: 1024, over: false }, { width: 1280, height: 800, over: true },
+];
+
+for (const { width, height, over } of SCREENS) {
+  test(`at ${width}x${height} every field is 40 px tall or more with 16 px text, ${over ? 'over' : 'under'} the plate`,
+    async ({ page }) => {
+      await page.setViewportSize({ width, height });
+      await chooseYear(page, 6);
+      const fields = await page.$$eval('#plateFields input', (inputs) => {
+        const plate = document.getElementById('plateImage').getBoundingClientRect();
+        return inputs.map((input) => {
+          const box = input.getBoundingClientRect();
+          return {
+            tall: box.height >= 40, text: parseFloat(getComputedStyle(input).fontSize) >= 16,
+            over: box.top >= plate.top && box.bottom <= plate.bottom,
+          };
+        });
+      });
+      expect(fields).toEqual(Array(8).fill({ tall: true, text: true, over }));
+    });
+}
+
 test('typed letters become capitals within the limit; pasted text stays as it is', async ({ page }) => {
   await page.locator('#txtBody').pressSequentially('65ax');
   await expect(page.locator('#txtBody')).toHaveValue('65A');
