@@ -4,11 +4,10 @@
 import { CodeBook } from './code_book.js';
 import { CoreLoader } from './core_loader.js';
 import { DecoderPage, FIELD_IDS } from './decoder_page.js';
+import { keepOfflineCopy } from './offline_copy.js';
 import { PlateView } from './plate_view.js';
 
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js');
-}
+keepOfflineCopy();
 
 const loader = new CoreLoader();
 

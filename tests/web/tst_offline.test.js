@@ -1,5 +1,6 @@
-// Loading: once loaded, the page reloads and decodes with the network off; a
-// core that cannot be fetched is told, and Retry loads it.
+// Loading and the offline copy: once loaded, the page reloads and decodes
+// with the network off; a core that cannot be fetched is told, and Retry
+// loads it; the install icons, and what the user is told of the offline copy.
 import { test, expect } from '@playwright/test';
 import { readGoodPlates } from './good_plates.js';
 import { enterPlate, expectFocus, openPage, results, whenReady } from './page_driver.js';
@@ -37,4 +38,35 @@ test('a core that cannot be fetched is told; the fields take typing, Decode wait
   await expect(notice).toHaveCount(0);
   await expect(page.locator('#lblUnitResult')).toHaveText(expected[11]);
   expect(await results(page)).toEqual(expected);
+});
+
+// Width and height from a PNG's header.
+const pngSize = (bytes) => `${bytes.readUInt32BE(16)}x${bytes.readUInt32BE(20)}`;
+
+test('the manifest names icons of the sizes they are, a maskable one among them', async ({ page }) => {
+  const manifest = await (await page.request.get('manifest.webmanifest')).json();
+  expect(manifest.icons.map(({ sizes, purpose }) => `${sizes} ${purpose ?? 'any'}`)).toEqual(
+    ['192x192 any', '256x256 any', '512x512 any', '512x512 maskable']);
+  for (const { src, sizes } of manifest.icons) expect(pngSize(await (await page.request.get(src)).body())).toBe(sizes);
+});
+
+test('the first visit tells once that the page works offline; a new version waits for Reload', async ({ page }) => {
+  await openPage(page);
+  const notices = page.locator('#pageNotices .notice');
+  await expect(notices).toHaveText(['The decoder now works offline.OK']);
+  await notices.getByRole('button', { name: 'OK' }).click();
+  await page.reload();
+  await whenReady(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await expect(notices).toHaveCount(0);
+
+  // The same script under another address is a new version to the browser.
+  await page.evaluate(() => navigator.serviceWorker.register('sw.js?next'));
+  await expect(notices).toHaveText(['A new version is ready —Reload']);
+  const controller = () => page.evaluate(() => navigator.serviceWorker.controller.scriptURL);
+  expect(await controller()).toMatch(/sw\.js$/);
+  await notices.getByRole('button', { name: 'Reload' }).click();
+  await page.waitForEvent('load');
+  await whenReady(page);
+  expect(await controller()).toMatch(/sw\.js\?next$/);
 });

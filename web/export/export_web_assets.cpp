@@ -1,7 +1,7 @@
 // Writes what the web page takes from the desktop window, so the two share
 // one source: the field layouts over the plate pictures (JSON), the three
 // plate pictures (SVG, painted by the window's own painting code) and the
-// program icon (PNG).
+// program icon (PNG), also as a maskable icon for phones' home screens.
 //
 // Usage: tarnwick-web-assets OUTPUT_DIR
 #include <QApplication>
@@ -29,7 +29,8 @@ using namespace tarnwick::ui;
 
 constexpr std::array<const char*, kPlatePictureCount> kPictureFiles = {"plate-1965.svg", "plate-1966.svg",
                                                                        "plate-1970.svg"};
-constexpr std::array<int, 3> kIconSides = {32, 192, 256};
+constexpr std::array<int, 4> kIconSides = {32, 192, 256, 512};
+constexpr int kMaskableSide = 512;
 
 QJsonArray RectJson(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
 
@@ -92,17 +93,29 @@ bool Write(const QDir& dir, const QString& name, const QByteArray& bytes) {
     return false;
 }
 
+// A phone crops a maskable icon to its own shape, keeping at least the
+// middle circle of 80 %: the icon within it, on the page's maroon to the
+// edges.
+QPixmap MaskableIcon(int side) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(QColor(0x6e, 0x0e, 0x14));
+    const int inner = side * 8 / 10;
+    QPainter(&pixmap).drawPixmap((side - inner) / 2, (side - inner) / 2, IconPixmap(inner));
+    return pixmap;
+}
+
+bool SavePng(const QDir& dir, const QString& name, const QPixmap& pixmap) {
+    constexpr int kSmallestPng = 0;
+    if (pixmap.save(dir.filePath(name), "PNG", kSmallestPng)) return true;
+    std::fprintf(stderr, "tarnwick-web-assets: cannot write %s\n", qPrintable(name));
+    return false;
+}
+
 bool WriteIcons(const QDir& dir) {
-    const QIcon icon = ProgramIcon();
     for (int side : kIconSides) {
-        const QString name = QStringLiteral("icon-%1.png").arg(side);
-        constexpr int kSmallestPng = 0;
-        if (!icon.pixmap(side, side).save(dir.filePath(name), "PNG", kSmallestPng)) {
-            std::fprintf(stderr, "tarnwick-web-assets: cannot write %s\n", qPrintable(name));
-            return false;
-        }
+        if (!SavePng(dir, QStringLiteral("icon-%1.png").arg(side), IconPixmap(side))) return false;
     }
-    return true;
+    return SavePng(dir, QStringLiteral("icon-maskable-%1.png").arg(kMaskableSide), MaskableIcon(kMaskableSide));
 }
 
 }  // namespace
