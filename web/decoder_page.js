@@ -44,7 +44,7 @@ export class DecoderPage {
       input.spellcheck = false;
       input.setAttribute('autocapitalize', 'characters');
       input.setAttribute('autocorrect', 'off');
-      input.enterKeyHint = 'go';
+      input.setAttribute('enterkeyhint', 'go'); // WebKit reads no enterKeyHint property
       attachEntryRules(input, () => this.plate.maxLength(field, this.selectedYear()));
       input.addEventListener('keydown', (event) => {
         if (event.key === 'Enter' && !event.isComposing) {

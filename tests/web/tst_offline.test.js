@@ -70,3 +70,11 @@ test('the first visit tells once that the page works offline; a new version wait
   await whenReady(page);
   expect(await controller()).toMatch(/sw\.js\?next$/);
 });
+
+test('a browser older than the page supports gets a plain message instead of the form', async ({ page }) => {
+  await page.addInitScript(() => { delete HTMLDialogElement.prototype.showModal; });
+  await page.goto('./');
+  await expect(page.locator('#oldBrowser')).toHaveText(
+    'This page needs a newer browser: Safari 15.4, Chrome or Edge 100, Firefox 100, or later.');
+  await expect(page.locator('#frmDecoder')).toBeHidden();
+});
