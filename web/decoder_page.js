@@ -60,6 +60,12 @@ export class DecoderPage {
     byId('cmdDecode').addEventListener('click', () => this.decode());
     byId('cmdClear').addEventListener('click', () => this.clear());
     this.adoptControls();
+    // The controls may come back after the page has started (Chromium gives
+    // them back once the document is parsed): by the page's showing at the
+    // latest.
+    window.addEventListener('pageshow', () => {
+      if (this.selectedYear() !== this.shown.year || this.warrantyOnly() !== this.shown.only) this.adoptControls();
+    });
   }
 
   // A fresh page opens as the window does: 1964-1/2, normal mode. A browser
@@ -69,6 +75,7 @@ export class DecoderPage {
   adoptControls() {
     const year = Math.max(this.selectedYear(), 0);
     const only = this.warrantyOnly();
+    this.shown = { year, only };
     this.years[year].checked = true;
     this.fields.forEach((input, field) => {
       if (field === WARRANTY) return;
@@ -107,6 +114,7 @@ export class DecoderPage {
     this.box(DATE).hidden = this.warrantyOnly();
     this.plate.show(year);
     this.codeBook.show(year);
+    this.shown.year = year;
     this.fields[this.warrantyOnly() ? WARRANTY : this.plate.firstField(year)].focus();
   }
 
@@ -152,6 +160,7 @@ export class DecoderPage {
   warrantyChanged() {
     this.clear();
     const only = this.warrantyOnly();
+    this.shown.only = only;
     this.fields.forEach((input, field) => {
       if (field === WARRANTY) return;
       input.disabled = only;
