@@ -40,6 +40,17 @@ test('a core that cannot be fetched is told; the fields take typing, Decode wait
   expect(await results(page)).toEqual(expected);
 });
 
+test('a first visit downloads the core once, the offline copy included', async ({ page, context }) => {
+  const downloads = [];
+  context.on('requestfinished', async (request) => {
+    if (request.url().endsWith('/decoder.wasm')) downloads.push((await request.sizes()).responseBodySize);
+  });
+  await openPage(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await expect.poll(() => downloads.length).toBe(2);
+  expect(downloads.filter((bytes) => bytes > 0)).toHaveLength(1);
+});
+
 // Width and height from a PNG's header.
 const pngSize = (bytes) => `${bytes.readUInt32BE(16)}x${bytes.readUInt32BE(20)}`;
 
