@@ -4,7 +4,10 @@
 // Decode click to results on screen; then first and repeat visits on a
 // throttled phone (PHONE below: Chromium's CPU and network throttling).
 //
-// Usage: node bench/web/page_benchmark.js [SITE_DIR]   (default build/test/web)
+// Usage: node bench/web/page_benchmark.js [SITE_DIR [OTHER_SITE_DIR]]
+//   SITE_DIR defaults to build/test/web; with OTHER_SITE_DIR (an earlier
+//   build, say) the phone visits alternate between the two sites, so that
+//   both meet the same load on a shared machine, and both are reported.
 import { chromium } from '@playwright/test';
 import { resolve } from 'node:path';
 import { serveSite } from '../../scripts/serve_web.js';
@@ -17,7 +20,8 @@ const PORT = 8766;
 const URL = `http://127.0.0.1:${PORT}/`;
 const LOADS = 15;
 const DECODES = 200;
-const PHONE_VISITS = 9;
+const PHONE_VISITS = 15;
+const OTHER_SITE = process.argv[3] && resolve(process.argv[3]);
 // A mid-range phone on a slow 4G link: 360x740 touch screen, CPU slowed four
 // times, 400 ms round trips, 1.6 Mbit/s down and 750 kbit/s up.
 const PHONE = {
@@ -112,7 +116,7 @@ async function throttle(page) {
 
 // A first visit in a fresh profile, then a repeat visit served by the
 // service worker, both throttled.
-async function phoneVisits() {
+async function phoneVisits(url) {
   const context = await browser.newContext(PHONE.context);
   const page = await context.newPage();
   await throttle(page);
@@ -121,9 +125,9 @@ async function phoneVisits() {
     await coreLoaded(page);
     return pageTimes(page);
   };
-  const first = await open(() => page.goto(URL));
+  const first = await open(() => page.goto(url));
   await page.evaluate(() => navigator.serviceWorker.ready);
-  const repeat = await open(() => page.goto(URL));
+  const repeat = await open(() => page.goto(url));
   await context.close();
   return { first, repeat };
 }
@@ -134,8 +138,14 @@ const files = visits[0].sent;
 const total = files.reduce((sum, f) => sum + f.bytes, 0);
 const wasm = files.filter((f) => f.path.endsWith('.wasm')).reduce((sum, f) => sum + f.bytes, 0);
 const decode = await decodeTimes();
-const phone = [];
-for (let i = 0; i < PHONE_VISITS; i += 1) phone.push(await phoneVisits());
+const sites = [{ dir: SITE, url: URL, visits: [] }];
+if (OTHER_SITE) {
+  sites.push({ dir: OTHER_SITE, url: `http://127.0.0.1:${PORT + 1}/`, visits: [] });
+  await serveSite(OTHER_SITE, PORT + 1);
+}
+for (let i = 0; i < PHONE_VISITS; i += 1) {
+  for (const site of sites) site.visits.push(await phoneVisits(site.url));
+}
 
 console.log(`Site: ${SITE}`);
 console.log(`First visit, bytes sent compressed (${files.length} responses, service worker's caching included): ${kb(total)}`);
@@ -149,11 +159,14 @@ console.log(`Decode click to results laid out (median of ${DECODES}): ${ms(media
 console.log(`Real clicks (median of ${decode.processing.length}): processing ${ms(median(decode.processing))},`
   + ` to next painted frame ${ms(median(decode.painted))}`);
 
-const phoneLine = (visit) => ['paint', 'fields', 'core']
-  .map((what) => `${what} ${ms(median(phone.map((v) => v[visit][what])))}`).join(', ');
+const phoneLine = (visits, visit) => ['paint', 'fields', 'core']
+  .map((what) => `${what} ${ms(median(visits.map((v) => v[visit][what])))}`).join(', ');
 console.log(`Throttled phone (${JSON.stringify(PHONE)}), median of ${PHONE_VISITS}:`);
-console.log(`  first visit:  ${phoneLine('first')}`);
-console.log(`  repeat visit: ${phoneLine('repeat')}`);
+for (const { dir, visits } of sites) {
+  console.log(`  ${dir}`);
+  console.log(`    first visit:  ${phoneLine(visits, 'first')}`);
+  console.log(`    repeat visit: ${phoneLine(visits, 'repeat')}`);
+}
 
 await browser.close();
-server.close();
+process.exit(0); // the servers with them
