@@ -19,5 +19,6 @@ page.start();
 performance.mark('tarnwick-fields');
 
 // The offline copy's downloads wait until the page's own are done.
-if (document.readyState === 'complete') keepOfflineCopy();
-else window.addEventListener('load', keepOfflineCopy, { once: true });
+const keepCopy = () => keepOfflineCopy(loader.ready);
+if (document.readyState === 'complete') keepCopy();
+else window.addEventListener('load', keepCopy, { once: true });

@@ -1,7 +1,7 @@
 // Registers the service worker that keeps the page working offline, and
-// tells the user once when it is ready, and when a new version has been
-// fetched, which waits for the user's Reload rather than replacing the page
-// unasked.
+// tells the user once when it is ready (and the page works: its core has
+// loaded), and when a new version has been fetched, which waits for the
+// user's Reload rather than replacing the page unasked.
 import { showNotice } from './page_notice.js';
 
 const READY = 'The decoder now works offline.';
@@ -18,7 +18,7 @@ function offerNewVersion(worker) {
   });
 }
 
-export function keepOfflineCopy() {
+export function keepOfflineCopy(working) {
   if (!('serviceWorker' in navigator)) return;
   const firstCopy = !navigator.serviceWorker.controller;
   navigator.serviceWorker.register('sw.js').then((registration) => {
@@ -28,7 +28,7 @@ export function keepOfflineCopy() {
       worker.addEventListener('statechange', () => {
         if (worker.state === 'installed' && navigator.serviceWorker.controller) offerNewVersion(worker);
         if (worker.state === 'activated' && firstCopy) {
-          showNotice({ text: READY, button: 'OK', onClick: (close) => close() });
+          working.then(() => showNotice({ text: READY, button: 'OK', onClick: (close) => close() }));
         }
       });
     });
