@@ -1,8 +1,9 @@
 // axe-core finds no violation on the page, wide and phone-sized, nor with a
-// message box open.
+// message box open, in the light and the dark theme, with results shown.
 import { test, expect } from '@playwright/test';
 import { createRequire } from 'node:module';
-import { openPage } from './page_driver.js';
+import { enterPlate, openPage } from './page_driver.js';
+import { readGoodPlates } from './good_plates.js';
 
 const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -12,13 +13,19 @@ async function violations(page) {
   return found.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
 }
 
-test('no axe violations on the page, wide and phone-sized, and on an open message box', async ({ page }) => {
-  await openPage(page);
-  await page.click('summary >> nth=1');
-  expect(await violations(page)).toEqual([]);
-  await page.setViewportSize({ width: 360, height: 740 });
-  expect(await violations(page)).toEqual([]);
-  await page.click('#cmdDecode');
-  await expect(page.locator('#messageBox')).toBeVisible();
-  expect(await violations(page)).toEqual([]);
-});
+for (const colorScheme of ['light', 'dark']) {
+  test(`no axe violations on the page, wide and phone-sized, and on an open message box, ${colorScheme}`, async ({ page }) => {
+    await page.emulateMedia({ colorScheme });
+    await openPage(page);
+    await enterPlate(page, readGoodPlates()[0].plate);
+    await page.click('#cmdDecode');
+    await page.click('summary >> nth=1');
+    expect(await violations(page)).toEqual([]);
+    await page.setViewportSize({ width: 360, height: 740 });
+    expect(await violations(page)).toEqual([]);
+    await page.click('#cmdClear');
+    await page.click('#cmdDecode');
+    await expect(page.locator('#messageBox')).toBeVisible();
+    expect(await violations(page)).toEqual([]);
+  });
+}
