@@ -73,7 +73,9 @@ class tst_FrmDecoderAccessibility : public QObject {
 
 private slots:
     // The listener turns assistive technology on before the first window
-    // appears, as a screen reader already running would.
+    // appears, as a screen reader already running would. Nothing may ask
+    // about accessibility before it is listening: Qt looks for the bus once,
+    // when first asked, and a bridge made earlier was not heard.
     void initTestCase() {
         listener_.setProgram(QStringLiteral(TARNWICK_ATSPI_LISTENER));
         listener_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
