@@ -3,7 +3,7 @@
 // caching included), time until the page is ready after navigation, and
 // Decode click to results on screen.
 //
-// Usage: node bench/web/page_benchmark.js [SITE_DIR]   (default build/test/web)
+// Usage: node bench/web/page_benchmark.js [SITE_DIR]   (default build/web/site)
 import { chromium } from '@playwright/test';
 import { resolve } from 'node:path';
 import { serveSite } from '../../scripts/serve_web.js';
@@ -11,13 +11,14 @@ import { readGoodPlates } from '../../tests/web/good_plates.js';
 import { FIELDS } from '../../tests/web/page_driver.js';
 import { CHROMIUM_ARGS } from '../../tests/web/playwright.config.js';
 
-const SITE = resolve(process.argv[2] ?? 'build/test/web');
+const SITE = resolve(process.argv[2] ?? 'build/web/site');
 const PORT = 8766;
 const URL = `http://127.0.0.1:${PORT}/`;
 const LOADS = 15;
 const DECODES = 200;
-// The 1964-1/2 good plate, keyed by field id, from the build's export beside the site.
-const PLATE = Object.fromEntries(Object.entries(readGoodPlates(resolve(SITE, '../tests/web/good_plates.json'))[0].plate)
+// The 1964-1/2 good plate, keyed by field id, from the test build's export.
+const PLATES = process.env.TARNWICK_GOOD_PLATES ?? 'build/test/tests/web/good_plates.json';
+const PLATE = Object.fromEntries(Object.entries(readGoodPlates(PLATES)[0].plate)
   .map(([name, text]) => [FIELDS[name], text]));
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
