@@ -1,29 +1,19 @@
-// The batch command: a CSV file of plates in, one CSV row or json line out
-// per data row, in input order, streamed.
+// The batch command's file loop: a CSV file of plates read in pieces into a
+// batch session, its records written to a file or standard output.
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
-#include <optional>
 #include <ostream>
 #include <string>
 
-#include "cli/column_map.h"
-#include "cli/text_encoding.h"
+#include "cli/batch_session.h"
 
 namespace tarnwick::cli {
-
-enum class BatchFormat : std::uint8_t { Csv, Jsonl };
 
 struct BatchOptions {
     std::string input;   // a path, or "-" for standard input
     std::string output;  // a path; empty or "-" for standard output
-    BatchFormat format = BatchFormat::Csv;
-    char delimiter = 0;  // ',' ';' '\t', or 0 to pick the one that gives the header its columns
-    InputEncoding encoding = InputEncoding::Utf8;
-    std::optional<std::string> year;  // --year: the year of every row
-    ColumnOptions columns;
-    bool trim = false;   // blanks around every code are dropped before it is judged
+    BatchSettings settings;
     bool quiet = false;  // no summary line
     bool show_progress = false;
     // How many bytes the input is read and the output written in at a time;

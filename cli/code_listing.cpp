@@ -32,7 +32,7 @@ constexpr std::array<TableListing, kCodeTableNames.size()> kListings = {{
 
 constexpr std::size_t kBodyIndex = 1;
 
-void WriteLine(OutputSink& out, std::initializer_list<std::string_view> columns) {
+void WriteLine(OutputBuffer& out, std::initializer_list<std::string_view> columns) {
     bool first = true;
     for (std::string_view column : columns) {
         if (!first) out.Append('\t');
@@ -42,7 +42,7 @@ void WriteLine(OutputSink& out, std::initializer_list<std::string_view> columns)
     out.Append('\n');
 }
 
-void WriteTable(OutputSink& out, const YearTables& tables, std::size_t index) {
+void WriteTable(OutputBuffer& out, const YearTables& tables, std::size_t index) {
     out.Append("# ");
     out.Append(kCodeTableNames[index]);
     out.Append(": ");
@@ -95,7 +95,7 @@ void ForEachCode(const YearTables& tables, std::size_t index, Emit emit) {
 
 class RecordListing {
 public:
-    RecordListing(OutputSink& out, ModelYear year, ListingFormat format, bool with_serial)
+    RecordListing(OutputBuffer& out, ModelYear year, ListingFormat format, bool with_serial)
         : out_(out), year_(YearLabel(year)), format_(format), with_serial_(with_serial) {
         if (format_ == ListingFormat::Json) {
             out_.Append('[');
@@ -141,14 +141,14 @@ public:
     }
 
 private:
-    OutputSink& out_;
+    OutputBuffer& out_;
     std::string_view year_;
     ListingFormat format_;
     bool with_serial_;
     bool first_ = true;
 };
 
-void WriteTextListing(OutputSink& out, const YearTables& tables, std::optional<std::size_t> index) {
+void WriteTextListing(OutputBuffer& out, const YearTables& tables, std::optional<std::size_t> index) {
     if (index) {
         WriteTable(out, tables, *index);
         return;
@@ -166,7 +166,7 @@ void WriteTextListing(OutputSink& out, const YearTables& tables, std::optional<s
 
 }  // namespace
 
-bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string_view> table, ListingFormat format) {
+bool WriteCodeListing(OutputBuffer& out, ModelYear year, std::optional<std::string_view> table, ListingFormat format) {
     const YearTables& tables = TablesFor(year);
     std::optional<std::size_t> index;
     if (table) {

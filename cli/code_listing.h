@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "cli/file_io.h"
+#include "cli/output_buffer.h"
 #include "decoder/model_year.h"
 
 namespace tarnwick::cli {
@@ -24,7 +24,7 @@ enum class ListingFormat : std::uint8_t { Text, Csv, Json };
 
 // One table by name, or every table when none is named; false for a name
 // that is not in kCodeTableNames.
-bool WriteCodeListing(OutputSink& out, ModelYear year, std::optional<std::string_view> table,
+bool WriteCodeListing(OutputBuffer& out, ModelYear year, std::optional<std::string_view> table,
                       ListingFormat format = ListingFormat::Text);
 
 }  // namespace tarnwick::cli

@@ -99,9 +99,26 @@ std::string ComparableName(std::string_view name) {
     return comparable;
 }
 
+std::string_view BatchColumnName(std::size_t index) {
+    if (index == 0) return kYearColumn;
+    if (index <= kAllFields.size()) return FieldName(kAllFields[index - 1]);
+    return kFlagColumn;
+}
+
 bool IsColumnName(std::string_view name) {
-    if (name == kYearColumn || name == kFlagColumn) return true;
-    return std::any_of(kAllFields.begin(), kAllFields.end(), [name](Field f) { return FieldName(f) == name; });
+    for (std::size_t i = 0; i < kBatchColumnCount; ++i) {
+        if (BatchColumnName(i) == name) return true;
+    }
+    return false;
+}
+
+std::array<std::size_t, kBatchColumnCount> FindBatchColumns(std::span<const std::string> header,
+                                                            const ColumnOptions& options) {
+    ColumnFinder finder(header, options);
+    std::array<std::size_t, kBatchColumnCount> columns{};
+    for (std::size_t i = 0; i < kBatchColumnCount; ++i)
+        columns[i] = finder.Find(BatchColumnName(i), false);
+    return columns;
 }
 
 std::optional<ColumnMap> MapColumns(std::span<const std::string> header, const ColumnOptions& options,

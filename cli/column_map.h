@@ -41,11 +41,21 @@ struct ColumnMap {
     std::vector<std::size_t> carried;
 };
 
+// The columns a batch reads: year, the eight plate fields in the order of
+// kAllFields, warranty_only.
+inline constexpr std::size_t kBatchColumnCount = kAllFields.size() + 2;
+std::string_view BatchColumnName(std::size_t index);
+
 // A header name as compared: blanks around it dropped, ASCII letters lower-cased.
 std::string ComparableName(std::string_view name);
 
 // The names --map takes on its left: year, the eight field names, warranty_only.
 bool IsColumnName(std::string_view name);
+
+// For each batch column, the header column it is found in by its name or
+// the one --map gives it; kNoColumn where there is none or more than one.
+std::array<std::size_t, kBatchColumnCount> FindBatchColumns(std::span<const std::string> header,
+                                                            const ColumnOptions& options);
 
 // The map, or nullopt with problem saying what is missing, doubled or in
 // conflict, and what the header holds.

@@ -309,10 +309,11 @@ std::optional<BatchOptions> MakeBatchOptions(const Request& request, const Given
     BatchOptions options;
     options.input = request.batch;
     options.output = request.output;
+    BatchSettings& settings = options.settings;
     if (request.format.empty() || request.format == "csv") {
-        options.format = BatchFormat::Csv;
+        settings.format = BatchFormat::Csv;
     } else if (request.format == "jsonl") {
-        options.format = BatchFormat::Jsonl;
+        settings.format = BatchFormat::Jsonl;
     } else {
         Complain("--format for --batch must be csv or jsonl, not \"" + request.format + "\"");
         return std::nullopt;
@@ -322,23 +323,23 @@ std::optional<BatchOptions> MakeBatchOptions(const Request& request, const Given
         Complain("--delimiter takes , ; tab or auto, not \"" + request.delimiter + "\"");
         return std::nullopt;
     }
-    options.delimiter = *delimiter;
+    settings.delimiter = *delimiter;
     const std::optional<InputEncoding> encoding = ParseEncoding(request.encoding);
     if (!encoding) {
         Complain("--encoding takes utf-8, windows-1252 or latin-1, not \"" + request.encoding + "\"");
         return std::nullopt;
     }
-    options.encoding = *encoding;
+    settings.encoding = *encoding;
     if (given.year->count() > 0) {
         const std::string_view year = Trimmed(request.year, request.trim);
         if (!ParseModelYear(year)) {
             Complain("--year \"" + request.year + "\" is not a model year; use 1964 (or 1964-1/2), 1965 ... 1970");
             return std::nullopt;
         }
-        options.year = std::string(year);
+        settings.year = std::string(year);
     }
-    options.columns.year_given = options.year.has_value();
-    options.columns.warranty_only = request.warranty_only;
+    settings.columns.year_given = settings.year.has_value();
+    settings.columns.warranty_only = request.warranty_only;
     for (const std::string& map : request.maps) {
         const std::size_t equals = map.find('=');
         const std::string name = map.substr(0, equals);
@@ -347,9 +348,9 @@ std::optional<BatchOptions> MakeBatchOptions(const Request& request, const Given
                      "trans or warranty_only; not \"" + map + "\"");
             return std::nullopt;
         }
-        options.columns.renames.push_back({name, map.substr(equals + 1)});
+        settings.columns.renames.push_back({name, map.substr(equals + 1)});
     }
-    options.trim = request.trim;
+    settings.trim = request.trim;
     options.quiet = request.quiet;
     options.show_progress = ::isatty(STDERR_FILENO) == 1;
     return options;

@@ -5,10 +5,7 @@
 
 namespace tarnwick::cli {
 
-CsvReader::CsvReader(ByteSource& source, std::size_t max_record_bytes, std::size_t chunk_bytes)
-    : source_(source), max_record_(max_record_bytes), buffer_(max_record_bytes + chunk_bytes + 1) {
-    set_delimiter(',');
-}
+CsvReader::CsvReader(std::size_t max_record_bytes) : max_record_(max_record_bytes) { set_delimiter(','); }
 
 void CsvReader::set_delimiter(char delimiter) {
     delimiter_ = delimiter;
@@ -20,86 +17,71 @@ void CsvReader::set_delimiter(char delimiter) {
         byte_kinds_[static_cast<unsigned char>(end)] = ByteKind::FieldEnd;
 }
 
-bool CsvReader::Fill() {
+void CsvReader::Feed(std::string_view piece) {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
-    ++fills_;
-    const long got = source_.Read(buffer_.data() + end_, buffer_.size() - end_);
-    if (got < 0) return false;
-    if (got == 0) eof_ = true;
-    end_ += static_cast<std::size_t>(got);
-    bytes_filled_ += static_cast<std::uint64_t>(got);
-    return true;
+    ++feeds_;
+    if (buffer_.size() < end_ + piece.size()) buffer_.resize(end_ + piece.size());
+    std::memcpy(buffer_.data() + end_, piece.data(), piece.size());
+    end_ += piece.size();
 }
 
 // Skips a UTF-8 byte-order mark; refuses UTF-16, whose every other byte
 // would otherwise be read as a character.
-bool CsvReader::ReadStart() {
-    while (end_ - begin_ < 3 && !eof_) {
-        if (!Fill()) return false;
-    }
+ReadResult CsvReader::ReadStart() {
+    if (end_ - begin_ < 3 && !eof_) return ReadResult::NeedMore;
     const std::string_view start(buffer_.data() + begin_, end_ - begin_);
     if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) {
         error_ = "the input is UTF-16 (it starts with a UTF-16 byte-order mark); save it as UTF-8 (CSV UTF-8 in a "
                  "spreadsheet) and try again";
-        return false;
+        return ReadResult::Error;
     }
     if (start.starts_with("\xEF\xBB\xBF")) begin_ += 3;
     started_ = true;
-    return true;
+    return ReadResult::Record;
 }
 
 // An empty line (LF or CR LF) holds no record. A lone CR at the very end of
 // the input is dropped as well.
-bool CsvReader::SkipEmptyLine(bool& skipped) {
-    skipped = false;
+CsvReader::LineStart CsvReader::SkipEmptyLine() {
     const char first = buffer_[begin_];
     if (first == '\n') {
         ++begin_;
         ++line_;
-        skipped = true;
-        return true;
+        return LineStart::Skipped;
     }
-    if (first != '\r') return true;
-    if (begin_ + 1 == end_ && !eof_) {
-        if (!Fill()) return false;
-        skipped = true;  // look again with more bytes
-        return true;
-    }
+    if (first != '\r') return LineStart::Record;
     if (begin_ + 1 == end_) {
+        if (!eof_) return LineStart::NeedMore;
         ++begin_;
-        skipped = true;
-    } else if (buffer_[begin_ + 1] == '\n') {
-        begin_ += 2;
-        ++line_;
-        skipped = true;
+        return LineStart::Skipped;
     }
-    return true;
+    if (buffer_[begin_ + 1] != '\n') return LineStart::Record;
+    begin_ += 2;
+    ++line_;
+    return LineStart::Skipped;
 }
 
 ReadResult CsvReader::Next(CsvRecord& record) {
-    if (!started_ && !ReadStart()) return ReadResult::Error;
+    if (!started_) {
+        const ReadResult start = ReadStart();
+        if (start != ReadResult::Record) return start;
+    }
     for (;;) {
-        if (begin_ == end_) {
-            if (eof_) return ReadResult::End;
-            if (!Fill()) return ReadResult::Error;
-            continue;
-        }
-        bool skipped = false;
-        if (!SkipEmptyLine(skipped)) return ReadResult::Error;
-        if (skipped) continue;
+        if (skipping_broken_line_ && !SkipBrokenLine()) return ReadResult::NeedMore;
+        if (begin_ == end_) return eof_ ? ReadResult::End : ReadResult::NeedMore;
+        const LineStart line_start = SkipEmptyLine();
+        if (line_start == LineStart::NeedMore) return ReadResult::NeedMore;
+        if (line_start == LineStart::Skipped) continue;
 
         Step step = ReadRecord(record);
         if (step == Step::NeedMore) {
             // One byte past the limit is still read: deciding on the byte at
             // the limit may need a look at the byte after it.
-            if (end_ - begin_ <= max_record_ + 1) {
-                if (!Fill()) return ReadResult::Error;
-                continue;
-            }
+            if (end_ - begin_ <= max_record_ + 1) return ReadResult::NeedMore;
             step = Step::Broken;
             record.problem = RecordProblem::TooLong;
         } else if (record_end_ - begin_ > max_record_) {
@@ -113,22 +95,27 @@ ReadResult CsvReader::Next(CsvRecord& record) {
         record.line = line_;
         last_start_ = begin_;
         last_line_ = line_;
-        fills_at_last_ = fills_;
+        feeds_at_last_ = feeds_;
         if (step == Step::RecordDone) {
             Unescape(record);
             begin_ = record_end_;
             line_ += 1 + newlines_;
             return ReadResult::Record;
         }
+        // Its first line becomes the broken record and the lines after it
+        // are read afresh, so that a stray quote cannot swallow them.
         record.fields.clear();
-        if (!Resynchronise()) return ReadResult::Error;
+        ++line_;
+        skipping_broken_line_ = true;
+        SkipBrokenLine();
         return ReadResult::Record;
     }
 }
 
 bool CsvReader::StepBack() {
-    if (fills_ != fills_at_last_ || !escaped_fields_.empty()) return false;  // moved or unescaped in place
+    if (feeds_ != feeds_at_last_ || !escaped_fields_.empty()) return false;  // moved or unescaped in place
     begin_ = last_start_;
+    skipping_broken_line_ = false;
     line_ = last_line_;
     return true;
 }
@@ -249,20 +236,18 @@ void CsvReader::Unescape(CsvRecord& record) {
     }
 }
 
-// A broken record: its first line becomes the broken record and the lines
-// after it are read afresh, so that a stray quote cannot swallow them.
-bool CsvReader::Resynchronise() {
-    ++line_;
-    for (;;) {
-        const void* newline = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
-        if (newline != nullptr) {
-            begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data()) + 1;
-            return true;
-        }
+// Past the end of the line a broken record started on; false while that
+// line end has not arrived.
+bool CsvReader::SkipBrokenLine() {
+    const void* newline = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
+    if (newline == nullptr) {
         begin_ = end_;
-        if (eof_) return true;
-        if (!Fill()) return false;
+        if (!eof_) return false;
+    } else {
+        begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data()) + 1;
     }
+    skipping_broken_line_ = false;
+    return true;
 }
 
 }  // namespace tarnwick::cli

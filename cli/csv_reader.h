@@ -1,6 +1,7 @@
-// A streaming CSV reader (RFC 4180, with a choice of delimiter) that holds
-// one record at a time and turns a malformed record into a record marked
-// broken, so that reading can go on with the next line.
+// A streaming CSV reader (RFC 4180, with a choice of delimiter), fed the
+// input in pieces of any size, that holds one record at a time and turns a
+// malformed record into a record marked broken, so that reading can go on
+// with the next line.
 #pragma once
 
 #include <array>
@@ -9,8 +10,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "cli/file_io.h"
 
 namespace tarnwick::cli {
 
@@ -21,7 +20,8 @@ enum class RecordProblem : std::uint8_t {
 };
 
 struct CsvRecord {
-    // Views into the reader's buffer, valid until the next call of Next().
+    // Views into the reader's buffer, valid until the next call of Next() or
+    // Feed().
     std::vector<std::string_view> fields;
     std::uint64_t line = 0;  // the line the record starts on, from 1
     RecordProblem problem = RecordProblem::None;
@@ -33,15 +33,20 @@ struct CsvRecord {
     bool simple = true;
 };
 
-enum class ReadResult : std::uint8_t { Record, End, Error };
+// NeedMore: the next record is not complete yet; feed the next piece, or
+// finish the input.
+enum class ReadResult : std::uint8_t { Record, NeedMore, End, Error };
 
 class CsvReader {
 public:
     static constexpr std::size_t kDefaultMaxRecordBytes = std::size_t{256} << 10;
-    static constexpr std::size_t kDefaultChunkBytes = std::size_t{1} << 20;
 
-    explicit CsvReader(ByteSource& source, std::size_t max_record_bytes = kDefaultMaxRecordBytes,
-                       std::size_t chunk_bytes = kDefaultChunkBytes);
+    explicit CsvReader(std::size_t max_record_bytes = kDefaultMaxRecordBytes);
+
+    // The next piece of the input, copied; records given so far are gone.
+    void Feed(std::string_view piece);
+    // No piece comes after the ones fed.
+    void FinishInput() { eof_ = true; }
 
     // ',' unless told otherwise; ';' and '\t' are the usual others.
     void set_delimiter(char delimiter);
@@ -57,33 +62,33 @@ public:
     // be read again with another delimiter. False when its bytes are gone.
     bool StepBack();
 
-    std::string ErrorText() const { return error_.empty() ? source_.ErrorText() : error_; }
+    // Why Next() gave Error.
+    const std::string& ErrorText() const { return error_; }
     std::size_t max_record_bytes() const { return max_record_; }
-    // Bytes of the input taken into records so far.
-    std::uint64_t bytes_read() const { return bytes_filled_ - (end_ - begin_); }
 
 private:
     // What reading one field found.
     enum class Step : std::uint8_t { NextField, RecordDone, NeedMore, Broken };
 
-    bool Fill();
-    bool ReadStart();
-    bool SkipEmptyLine(bool& skipped);
+    enum class LineStart : std::uint8_t { Record, Skipped, NeedMore };
+
+    ReadResult ReadStart();
+    LineStart SkipEmptyLine();
     Step ReadRecord(CsvRecord& record);
     Step ReadQuotedField(std::size_t& pos, CsvRecord& record);
     Step ReadPlainField(std::size_t& pos, CsvRecord& record);
     Step ReadFieldEnd(std::size_t& pos, CsvRecord& record);
     Step BrokenAt(std::size_t field, std::size_t pos, CsvRecord& record);
     void Unescape(CsvRecord& record);
-    bool Resynchronise();
+    bool SkipBrokenLine();
 
-    ByteSource& source_;
     std::size_t max_record_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // the first byte not yet read
     std::size_t end_ = 0;    // one past the last byte in the buffer
     bool eof_ = false;
     bool started_ = false;
+    bool skipping_broken_line_ = false;  // the rest of a broken record's first line is still to come
     std::uint64_t line_ = 1;
     char delimiter_ = ',';
     // How the scan of an unquoted field treats each byte.
@@ -98,9 +103,8 @@ private:
     // Of the record last given, for StepBack().
     std::size_t last_start_ = 0;
     std::uint64_t last_line_ = 0;
-    std::uint64_t fills_ = 0;
-    std::uint64_t bytes_filled_ = 0;
-    std::uint64_t fills_at_last_ = ~std::uint64_t{0};
+    std::uint64_t feeds_ = 0;
+    std::uint64_t feeds_at_last_ = ~std::uint64_t{0};
     std::string error_;
 };
 

@@ -68,7 +68,7 @@ long FdSource::Read(char* buffer, std::size_t size) {
 }
 
 OutputSink::OutputSink(const std::string& path, std::size_t buffer_bytes)
-    : name_(path.empty() || path == "-" ? "standard output" : path), buffer_(std::max<std::size_t>(buffer_bytes, 1)) {
+    : OutputBuffer(buffer_bytes), name_(path.empty() || path == "-" ? "standard output" : path) {
     if (path.empty() || path == "-") {
         fd_ = STDOUT_FILENO;
         return;
@@ -87,20 +87,11 @@ OutputSink::~OutputSink() {
     if (owned_) ::close(fd_);
 }
 
-void OutputSink::AppendSlow(std::string_view text) {
-    while (!text.empty()) {
-        if (used_ == buffer_.size()) Flush();
-        const std::size_t n = std::min(text.size(), buffer_.size() - used_);
-        text.copy(buffer_.data() + used_, n);
-        used_ += n;
-        text.remove_prefix(n);
-    }
-}
-
-void OutputSink::Flush() {
+// After a failure the rest is dropped: the run ends in error anyway.
+void OutputSink::Deliver(std::string_view bytes) {
     std::size_t done = 0;
-    while (done < used_ && !failed() && fd_ >= 0) {
-        const ssize_t wrote = ::write(fd_, buffer_.data() + done, used_ - done);
+    while (done < bytes.size() && !failed() && fd_ >= 0) {
+        const ssize_t wrote = ::write(fd_, bytes.data() + done, bytes.size() - done);
         if (wrote < 0) {
             if (errno == EINTR) continue;
             reader_gone_ = errno == EPIPE;
@@ -109,7 +100,6 @@ void OutputSink::Flush() {
             done += static_cast<std::size_t>(wrote);
         }
     }
-    used_ = 0;  // after a failure the rest is dropped: the run ends in error anyway
 }
 
 void OutputSink::Close() {

@@ -4,39 +4,29 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "cli/output_buffer.h"
 
 namespace tarnwick::cli {
 
-// Where the CSV reader gets its bytes; tests feed it from memory.
-class ByteSource {
-public:
-    virtual ~ByteSource() = default;
-
-    // Up to size bytes into buffer; 0 at the end of input, -1 on error.
-    virtual long Read(char* buffer, std::size_t size) = 0;
-
-    // What went wrong after Read returned -1.
-    virtual std::string ErrorText() const = 0;
-};
-
 // A file descriptor: a named file or standard input ("-").
-class FdSource : public ByteSource {
+class FdSource {
 public:
     // Opens the file; check ok() before reading.
     explicit FdSource(const std::string& path);
-    ~FdSource() override;
+    ~FdSource();
     FdSource(const FdSource&) = delete;
     FdSource& operator=(const FdSource&) = delete;
 
     bool ok() const { return fd_ >= 0; }
     int fd() const { return fd_; }
-    long Read(char* buffer, std::size_t size) override;
-    std::string ErrorText() const override { return error_; }
+    // Up to size bytes into buffer; 0 at the end of input, -1 on error.
+    long Read(char* buffer, std::size_t size);
+    // What went wrong after Read returned -1.
+    std::string ErrorText() const { return error_; }
 
     // The size of a regular file, for progress; 0 for a pipe or terminal.
     std::uint64_t file_size() const { return file_size_; }
@@ -60,16 +50,12 @@ private:
 // Buffered output to a file descriptor. After the first failed write it
 // drops everything else and remembers why, so callers test failed() once
 // per record and once after Close().
-class OutputSink {
+class OutputSink : public OutputBuffer {
 public:
-    static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
-
     // Standard output, or a file created or truncated at path; written in
     // pieces of `buffer_bytes` (at least 1).
     explicit OutputSink(const std::string& path, std::size_t buffer_bytes = kBufferSize);
-    ~OutputSink();
-    OutputSink(const OutputSink&) = delete;
-    OutputSink& operator=(const OutputSink&) = delete;
+    ~OutputSink() override;
 
     bool ok() const { return fd_ >= 0; }
     int fd() const { return fd_; }
@@ -78,51 +64,17 @@ public:
     bool reader_gone() const { return reader_gone_; }
     const std::string& ErrorText() const { return error_; }
 
-    void Append(std::string_view text) {
-        const std::size_t n = text.size();
-        if (n > buffer_.size() - used_) {
-            AppendSlow(text);
-            return;
-        }
-        char* const to = buffer_.data() + used_;
-        const char* const from = text.data();
-        // Most texts are a few bytes long; fixed-size copies stay inline
-        // where a call to memcpy would cost more than the copy.
-        if (n >= 8 && n <= 16) {
-            std::memcpy(to, from, 8);
-            std::memcpy(to + n - 8, from + n - 8, 8);
-        } else if (n >= 4 && n < 8) {
-            std::memcpy(to, from, 4);
-            std::memcpy(to + n - 4, from + n - 4, 4);
-        } else if (n < 4) {
-            for (std::size_t i = 0; i < n; ++i)
-                to[i] = from[i];
-        } else {
-            std::memcpy(to, from, n);
-        }
-        used_ += n;
-    }
-    void Append(char c) {
-        if (used_ == buffer_.size()) Flush();
-        buffer_[used_++] = c;
-    }
-
-    // Writes out what is buffered; the file stays open.
-    void Flush();
-
     // Flushes and closes a named file (standard output is only flushed);
     // reports a failure of either.
     void Close();
 
 private:
-    void AppendSlow(std::string_view text);
+    void Deliver(std::string_view bytes) override;
     void Fail(const char* what, int error_number);
 
     int fd_ = -1;
     bool owned_ = false;
     std::string name_;
-    std::vector<char> buffer_;
-    std::size_t used_ = 0;
     std::string error_;
     bool reader_gone_ = false;
 };

@@ -14,16 +14,15 @@ public:
     // input a regular file of total_bytes).
     ProgressMeter(bool enabled, std::uint64_t total_bytes);
 
-    // Cheap enough to call for every row.
+    // Redraws when a tenth of a second has passed; meant to be called for
+    // every piece of input, not every row.
     void Update(std::uint64_t rows, std::uint64_t bytes_read) {
-        if (enabled_ && (rows & kRowsBetweenClockLooks) == 0) Draw(rows, bytes_read);
+        if (enabled_) Draw(rows, bytes_read);
     }
 
     void Erase();
 
 private:
-    static constexpr std::uint64_t kRowsBetweenClockLooks = 0x3FFF;
-
     void Draw(std::uint64_t rows, std::uint64_t bytes_read);
 
     bool enabled_;

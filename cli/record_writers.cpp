@@ -120,7 +120,7 @@ ConstantTextCache& CsvQuotedCache() {
 bool IsTableText(ResultItem item) { return item != ResultItem::Date && item != ResultItem::Unit; }
 
 // The text between the quotes of a json string.
-void WriteJsonChars(OutputSink& out, std::string_view text);
+void WriteJsonChars(OutputBuffer& out, std::string_view text);
 
 // The result keys with the punctuation around them, so that a record is
 // written in few appends.
@@ -137,7 +137,7 @@ const std::array<std::string, kResultCount>& JsonResultOpeners() {
     return openers;
 }
 
-void WriteJsonEscape(OutputSink& out, unsigned char c) {
+void WriteJsonEscape(OutputBuffer& out, unsigned char c) {
     switch (c) {
         case '"':
             out.Append("\\\"");
@@ -162,7 +162,7 @@ void WriteJsonEscape(OutputSink& out, unsigned char c) {
     out.Append(std::string_view(escape, sizeof escape));
 }
 
-void WriteErrorMessage(OutputSink& out, std::span<const std::string_view> lines) {
+void WriteErrorMessage(OutputBuffer& out, std::span<const std::string_view> lines) {
     bool needs_quotes = lines.size() > 1;
     for (std::string_view line : lines)
         needs_quotes = needs_quotes || CsvNeedsQuotes(line);
@@ -181,7 +181,7 @@ void WriteErrorMessage(OutputSink& out, std::span<const std::string_view> lines)
     out.Append('"');
 }
 
-void WriteJsonChars(OutputSink& out, std::string_view text) {
+void WriteJsonChars(OutputBuffer& out, std::string_view text) {
     while (!text.empty()) {
         const std::size_t plain = JsonPlainPrefix(text);
         out.Append(text.substr(0, plain));
@@ -201,7 +201,7 @@ void WriteJsonChars(OutputSink& out, std::string_view text) {
 
 }  // namespace
 
-void WriteJsonString(OutputSink& out, std::string_view text) {
+void WriteJsonString(OutputBuffer& out, std::string_view text) {
     out.Append('"');
     WriteJsonChars(out, text);
     out.Append('"');
@@ -228,7 +228,7 @@ std::vector<std::string> JsonInputKeys(std::span<const std::string> header) {
     return keys;
 }
 
-void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std::uint64_t> row,
+void WriteJsonRecord(OutputBuffer& out, const Verdict& verdict, std::optional<std::uint64_t> row,
                      const JsonRowInput* input) {
     out.Append('{');
     if (row) {
@@ -282,7 +282,7 @@ void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std:
     out.Append("]}}\n");
 }
 
-void WriteCsvField(OutputSink& out, std::string_view text) {
+void WriteCsvField(OutputBuffer& out, std::string_view text) {
     if (!CsvNeedsQuotes(text)) {
         out.Append(text);
         return;
@@ -304,7 +304,7 @@ bool IsOutputColumn(std::string_view name) {
                        [name](ResultItem item) { return ResultKey(item) == name; });
 }
 
-void WriteCsvHeader(OutputSink& out, std::span<const std::string_view> input_columns) {
+void WriteCsvHeader(OutputBuffer& out, std::span<const std::string_view> input_columns) {
     for (std::string_view column : input_columns) {
         WriteCsvField(out, column);
         out.Append(',');
@@ -319,7 +319,7 @@ void WriteCsvHeader(OutputSink& out, std::span<const std::string_view> input_col
 
 namespace {
 
-void WriteCsvVerdict(OutputSink& out, const Verdict& verdict) {
+void WriteCsvVerdict(OutputBuffer& out, const Verdict& verdict) {
     if (verdict.ok()) {
         out.Append("true");
         for (ResultItem item : kAllResultItems) {
@@ -345,7 +345,7 @@ void WriteCsvVerdict(OutputSink& out, const Verdict& verdict) {
 
 }  // namespace
 
-void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, std::uint64_t row,
+void WriteCsvRecord(OutputBuffer& out, std::span<const std::string_view> input_fields, std::uint64_t row,
                     const Verdict& verdict, bool plain_fields) {
     for (std::string_view field : input_fields) {
         if (plain_fields) {
@@ -360,7 +360,7 @@ void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fie
     WriteCsvVerdict(out, verdict);
 }
 
-void WriteTextResults(OutputSink& out, const DecodeResults& results) {
+void WriteTextResults(OutputBuffer& out, const DecodeResults& results) {
     for (ResultItem item : kAllResultItems) {
         out.Append(ResultCaption(item));
         out.Append(' ');

@@ -9,14 +9,14 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/file_io.h"
+#include "cli/output_buffer.h"
 #include "cli/plate_verdict.h"
 
 namespace tarnwick::cli {
 
 // A json string literal; bytes that are not well-formed UTF-8 become U+FFFD
 // so that the output is always valid json.
-void WriteJsonString(OutputSink& out, std::string_view text);
+void WriteJsonString(OutputBuffer& out, std::string_view text);
 
 // The input row of a batch record: the header's names, each written once as
 // a json key with its colon (JsonInputKeys), and the row's values.
@@ -29,25 +29,25 @@ struct JsonRowInput {
 std::vector<std::string> JsonInputKeys(std::span<const std::string> header);
 
 // {"ok":…} on one line; a batch record starts with "row" and "input".
-void WriteJsonRecord(OutputSink& out, const Verdict& verdict, std::optional<std::uint64_t> row = std::nullopt,
+void WriteJsonRecord(OutputBuffer& out, const Verdict& verdict, std::optional<std::uint64_t> row = std::nullopt,
                      const JsonRowInput* input = nullptr);
 
 // Quoted only when it holds a comma, a quote or a line break.
-void WriteCsvField(OutputSink& out, std::string_view text);
+void WriteCsvField(OutputBuffer& out, std::string_view text);
 
 // Whether a (comparable) header name is one the csv output writes itself:
 // row, ok, the twelve result keys and the error columns.
 bool IsOutputColumn(std::string_view name);
 
 // The carried input columns, then row, ok, the result keys and the error columns.
-void WriteCsvHeader(OutputSink& out, std::span<const std::string_view> input_columns);
+void WriteCsvHeader(OutputBuffer& out, std::span<const std::string_view> input_columns);
 
 // One row: the carried input fields, the row number, then the verdict.
 // Plain fields are known to need no quotes and are written as they are.
-void WriteCsvRecord(OutputSink& out, std::span<const std::string_view> input_fields, std::uint64_t row,
+void WriteCsvRecord(OutputBuffer& out, std::span<const std::string_view> input_fields, std::uint64_t row,
                     const Verdict& verdict, bool plain_fields = false);
 
 // "Year: 1965" … one line per result, as the results panel captions them.
-void WriteTextResults(OutputSink& out, const DecodeResults& results);
+void WriteTextResults(OutputBuffer& out, const DecodeResults& results);
 
 }  // namespace tarnwick::cli

@@ -122,9 +122,9 @@ TEST(Batch, CsvCarriesColumnsAndAgreesWithJsonl) {
     EXPECT_EQ(as_csv.status, 1) << as_csv.err;
     const std::vector<json> records = JsonLines(as_jsonl.out);
 
-    const std::string output = WriteTempFile("out.csv", as_csv.out);
-    cli::FdSource source(output);
-    cli::CsvReader reader(source);
+    cli::CsvReader reader;
+    reader.Feed(as_csv.out);
+    reader.FinishInput();
     cli::CsvRecord record;
     ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
     std::vector<std::string> expected_header = Split(kHeader);
@@ -260,9 +260,9 @@ TEST(Batch, QuotedTextIsCarriedThroughUnchanged) {
         Row(ValidPlate(ModelYear::Y1965), "", "\"two\r\nlines, a " + std::string("\"\"quote\"\" and a comma\"")) + "\n";
     const ToolRun run = RunTool({"--batch", WriteTempFile("notes.csv", csv)});
     EXPECT_EQ(run.status, 0) << run.err;
-    const std::string output = WriteTempFile("out.csv", run.out);
-    cli::FdSource source(output);
-    cli::CsvReader reader(source);
+    cli::CsvReader reader;
+    reader.Feed(run.out);
+    reader.FinishInput();
     cli::CsvRecord record;
     ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
     ASSERT_EQ(reader.Next(record), cli::ReadResult::Record);
@@ -320,9 +320,9 @@ TEST_P(Malformed, BecomesOneInputRecordAndTheRestDecodes) {
 
     // The csv shape keeps its columns on the malformed row too.
     const ToolRun as_csv = RunTool({"--batch", WriteTempFile("plates.csv", Csv(rows))});
-    const std::string output = WriteTempFile("out.csv", as_csv.out);
-    cli::FdSource source(output);
-    cli::CsvReader reader(source);
+    cli::CsvReader reader;
+    reader.Feed(as_csv.out);
+    reader.FinishInput();
     cli::CsvRecord record;
     std::size_t count = 0;
     while (reader.Next(record) == cli::ReadResult::Record) {

@@ -11,28 +11,6 @@
 namespace tarnwick::cli {
 namespace {
 
-// Hands out the text in pieces of a fixed size, as a pipe might.
-class PieceSource : public ByteSource {
-public:
-    PieceSource(std::string text, std::size_t piece) : text_(std::move(text)), piece_(piece) {}
-
-    long Read(char* buffer, std::size_t size) override {
-        if (fail_at_end_ && pos_ == text_.size()) return -1;
-        const std::size_t n = std::min({size, piece_, text_.size() - pos_});
-        text_.copy(buffer, n, pos_);
-        pos_ += n;
-        return static_cast<long>(n);
-    }
-    std::string ErrorText() const override { return "failed"; }
-    void FailAtEnd() { fail_at_end_ = true; }
-
-private:
-    std::string text_;
-    std::size_t piece_;
-    std::size_t pos_ = 0;
-    bool fail_at_end_ = false;
-};
-
 struct Read {
     std::vector<std::string> fields;
     std::uint64_t line;
@@ -48,17 +26,32 @@ void PrintTo(const Read& r, std::ostream* os) {
     *os << "]";
 }
 
-std::vector<Read> ReadAll(const std::string& text, std::size_t piece, std::size_t max_record = 64,
-                          std::size_t chunk = 16, char delimiter = ',') {
-    PieceSource source(text, piece);
-    CsvReader reader(source, max_record, chunk);
-    reader.set_delimiter(delimiter);
+// Reads the whole text, fed in pieces of a fixed size as a pipe might hand
+// them out.
+ReadResult ReadPieces(CsvReader& reader, const std::string& text, std::size_t piece, std::vector<Read>& records) {
     CsvRecord record;
+    std::size_t fed = 0;
+    for (;;) {
+        const ReadResult result = reader.Next(record);
+        if (result == ReadResult::Record) {
+            records.push_back({{record.fields.begin(), record.fields.end()}, record.line, record.problem});
+        } else if (result != ReadResult::NeedMore) {
+            return result;
+        } else if (fed == text.size()) {
+            reader.FinishInput();
+        } else {
+            reader.Feed(std::string_view(text).substr(fed, piece));
+            fed = std::min(text.size(), fed + piece);
+        }
+    }
+}
+
+std::vector<Read> ReadAll(const std::string& text, std::size_t piece, std::size_t max_record = 64,
+                          char delimiter = ',') {
+    CsvReader reader(max_record);
+    reader.set_delimiter(delimiter);
     std::vector<Read> records;
-    ReadResult result;
-    while ((result = reader.Next(record)) == ReadResult::Record)
-        records.push_back({{record.fields.begin(), record.fields.end()}, record.line, record.problem});
-    EXPECT_EQ(result, ReadResult::End);
+    EXPECT_EQ(ReadPieces(reader, text, piece, records), ReadResult::End);
     return records;
 }
 
@@ -126,15 +119,12 @@ const ReaderCase kCases[] = {
 
 class Reader : public ::testing::TestWithParam<ReaderCase> {};
 
-// Any split of the input and any buffer size give the same records: a pipe
-// hands out pieces of any size, and records straddle the reader's buffer all
-// the time.
+// Any split of the input gives the same records: a pipe or a browser hands
+// out pieces of any size, and records straddle them all the time.
 TEST_P(Reader, SameRecordsForEveryPieceSize) {
-    for (std::size_t chunk : {16, 4096}) {
-        for (std::size_t piece : {1, 2, 3, 5, 8, 13, 4096}) {
-            EXPECT_EQ(ReadAll(GetParam().text, piece, 64, chunk, GetParam().delimiter), GetParam().expected)
-                << "pieces of " << piece << ", buffer chunks of " << chunk;
-        }
+    for (std::size_t piece : {1, 2, 3, 5, 8, 13, 4096}) {
+        EXPECT_EQ(ReadAll(GetParam().text, piece, 64, GetParam().delimiter), GetParam().expected)
+            << "pieces of " << piece;
     }
 }
 
@@ -143,11 +133,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, Reader, ::testing::ValuesIn(kCases), [](const au
 // A header read with the wrong delimiter can be read again with another,
 // however the input arrived.
 TEST(StepBack, RereadsTheRecordWithAnotherDelimiter) {
+    const std::string text = "a;b\nc;d\n";
     for (std::size_t piece : {1, 3, 4096}) {
-        PieceSource source("a;b\nc;d\n", piece);
-        CsvReader reader(source, 64, 16);
+        CsvReader reader(64);
         CsvRecord record;
-        ASSERT_EQ(reader.Next(record), ReadResult::Record);
+        std::size_t fed = 0;
+        ReadResult result;
+        while ((result = reader.Next(record)) == ReadResult::NeedMore) {
+            reader.Feed(std::string_view(text).substr(fed, piece));
+            fed += piece;
+        }
+        ASSERT_EQ(result, ReadResult::Record);
         EXPECT_EQ(record.fields.size(), 1u);
         ASSERT_TRUE(reader.StepBack()) << "pieces of " << piece;
         reader.set_delimiter(';');
@@ -155,27 +151,18 @@ TEST(StepBack, RereadsTheRecordWithAnotherDelimiter) {
         EXPECT_EQ(std::vector<std::string>(record.fields.begin(), record.fields.end()),
                   (std::vector<std::string>{"a", "b"}));
         EXPECT_EQ(record.line, 1u);
-        ASSERT_EQ(reader.Next(record), ReadResult::Record);
-        EXPECT_EQ(record.line, 2u);
+        std::vector<Read> rest;
+        EXPECT_EQ(ReadPieces(reader, text.substr(std::min(fed, text.size())), piece, rest), ReadResult::End);
+        ASSERT_EQ(rest.size(), 1u);
+        EXPECT_EQ(rest[0].line, 2u);
     }
-}
-
-TEST(ReaderErrors, ReadFailureIsReported) {
-    PieceSource source("a,b\nc", 3);
-    source.FailAtEnd();
-    CsvReader reader(source, 64, 16);
-    CsvRecord record;
-    EXPECT_EQ(reader.Next(record), ReadResult::Record);
-    EXPECT_EQ(reader.Next(record), ReadResult::Error);
-    EXPECT_EQ(reader.ErrorText(), "failed");
 }
 
 TEST(ReaderErrors, Utf16IsRefusedWithAHint) {
     for (const char* mark : {"\xFF\xFE", "\xFE\xFF"}) {
-        PieceSource source(std::string(mark) + "y\0e\0", 1);
-        CsvReader reader(source, 64, 16);
-        CsvRecord record;
-        EXPECT_EQ(reader.Next(record), ReadResult::Error);
+        CsvReader reader(64);
+        std::vector<Read> records;
+        EXPECT_EQ(ReadPieces(reader, std::string(mark) + std::string("y\0e\0", 4), 1, records), ReadResult::Error);
         EXPECT_NE(reader.ErrorText().find("save it as UTF-8"), std::string::npos);
     }
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/csv_reader.h"
+#include "cli/file_io.h"
 #include "cli/record_writers.h"
 
 namespace tarnwick::cli {
@@ -35,10 +36,9 @@ std::string Written(Write write) {
 }
 
 std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
-    const std::string path = TempPath("in.csv");
-    std::ofstream(path, std::ios::binary) << text;
-    FdSource source(path);
-    CsvReader reader(source);
+    CsvReader reader;
+    reader.Feed(text);
+    reader.FinishInput();
     CsvRecord record;
     std::vector<std::vector<std::string>> rows;
     while (reader.Next(record) == ReadResult::Record) {
