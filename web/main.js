@@ -1,6 +1,8 @@
 // Starts the page: loads the decoder core and the plate layouts together,
-// then wires the page and registers the offline cache.
+// then wires the page and the batch section's entry points and registers
+// the offline cache.
 import loadDecoder from './decoder.js';
+import { attachBatchEntry } from './batch_entry.js';
 import { CodeBook } from './code_book.js';
 import { DecoderPage, FIELD_IDS } from './decoder_page.js';
 import { PlateView } from './plate_view.js';
@@ -16,6 +18,7 @@ const page = new DecoderPage(core, new PlateView(layout, boxes), new CodeBook(co
 // before the page starts.
 document.documentElement.dataset.ready = 'true';
 page.start();
+attachBatchEntry(page);
 performance.mark('tarnwick-ready');
 
 if ('serviceWorker' in navigator) {
