@@ -4,10 +4,10 @@
 import { spawnSync } from 'node:child_process';
 import { mkdtempSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { join, resolve } from 'node:path';
 import { FIELDS } from './page_driver.js';
 
-export const TOOL = process.env.TARNWICK_DECODE ?? 'build/test/cli/tarnwick-decode';
+export const TOOL = resolve(process.env.TARNWICK_DECODE ?? 'build/test/cli/tarnwick-decode');
 export const NAMES = Object.keys(FIELDS);
 export const LABELS = ['1964-1/2', '1965', '1966', '1967', '1968', '1969', '1970'];
 
@@ -59,6 +59,29 @@ export function warrantyOnlyPlates(codes) {
   });
 }
 
+// A registry as a club keeps it: every year, both modes, a third of the
+// rows failing, and an owner column carried through. Rows of
+// [year, warranty_only, warranty … trans, owner], owners with letters
+// beyond ASCII and one holding a delimiter.
+export async function registryRows(page) {
+  const rows = [];
+  const owners = ['Zoë Brandt', 'Renée Côté', 'Smith; Jones, Jr.', 'Jürgen Weiß'];
+  for (const [year, label] of LABELS.entries()) {
+    const codes = await codesOf(page, year);
+    const good = [0, 1, 2, 3, 4, 5, 6, 7].map((i) => goodPlate(codes, i));
+    const faulty = faultyPlates(good[0]).filter((_, i) => i % 7 === year % 7).slice(0, 4);
+    const alone = warrantyOnlyPlates(codes);
+    const entries = [
+      ...good.map((plate) => [plate, '0']),
+      ...faulty.map((plate) => [plate, '0']),
+      ...[0, 3, 6, 9].map((i) => [alone[i], 'yes']),
+      [alone[1], '1'], [alone[5], 'TRUE'],
+    ];
+    entries.forEach(([plate, flag], i) => rows.push([label, flag, ...NAMES.map((n) => plate[n]), owners[i % 4]]));
+  }
+  return rows;
+}
+
 const quoted = (text, delimiter) => (/["\r\n]/.test(text) || text.includes(delimiter)
   ? `"${text.replaceAll('"', '""')}"` : text);
 
@@ -75,7 +98,13 @@ export const tempDir = () => mkdtempSync(join(tmpdir(), 'tarnwick-web-'));
 // What tarnwick-decode writes to standard output; a failing row gives exit
 // status 1, with every row still written.
 export function toolOutput(args) {
-  const run = spawnSync(TOOL, args);
-  if (run.status !== 0 && run.status !== 1) throw new Error(`${TOOL} ${args.join(' ')}: ${run.stderr}`);
-  return run.stdout;
+  return toolRun(args).output;
+}
+
+// Its output, exit status and what it says on standard error (the summary
+// line when a row failed, or the problem that stopped it), run in cwd.
+export function toolRun(args, cwd = undefined) {
+  const run = spawnSync(TOOL, args, { cwd });
+  if (run.status === null || run.status > 2) throw new Error(`${TOOL} ${args.join(' ')}: ${run.stderr}`);
+  return { output: run.stdout, status: run.status, says: run.stderr.toString().replace(/^tarnwick-decode: /, '').trimEnd() };
 }
