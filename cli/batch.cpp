@@ -83,6 +83,10 @@ int RunBatch(const BatchOptions& options, std::ostream& errors) {
         return complain("the output would overwrite the input " + input_name);
     OutputSink out(options.output, options.io_chunk_bytes);
     if (!out.ok()) return complain(out.ErrorText());
+    if (!options.quiet) {
+        for (const std::string& notice : session.notices())
+            errors << "tarnwick-decode: " << notice << '\n';
+    }
     source.set_before_wait([&out] { out.Flush(); });
 
     ProgressMeter progress(options.show_progress, source.file_size());

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "cli/blank_text.h"
+#include "cli/carried_columns.h"
 #include "cli/decimal_text.h"
 #include "cli/output_buffer.h"
 #include "cli/record_writers.h"
@@ -14,16 +16,12 @@ constexpr std::array<char, 3> kAutoDelimiters = {',', ';', '\t'};
 
 constexpr std::string_view kNeededColumns = "year,warranty,body,color,trim,date,dso,axle,trans";
 
+constexpr std::string_view kUtf16Hint = "; save it as UTF-8 (CSV UTF-8 in a spreadsheet) and try again";
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 // Records are handed on in pieces of this size while a piece is decoded.
 constexpr std::size_t kSessionBufferBytes = std::size_t{64} << 10;
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::string_view DelimiterName(char delimiter) {
     switch (delimiter) {
@@ -93,11 +91,11 @@ private:
             case ReadResult::NeedMore:
                 return HeaderOutcome::NeedMore;
             case ReadResult::Error:
-                problem = reader_.ErrorText();
+                problem = settings_.input_name + " is UTF-16 (" + reader_.ErrorText() + ")" + std::string(kUtf16Hint);
                 return HeaderOutcome::Failed;
             case ReadResult::End:
-                problem = settings_.input_name + " is empty; its first line must be a header naming the columns " +
-                          std::string(kNeededColumns);
+                problem = settings_.input_name + (reader_.bytes_fed() == 0 ? " is empty" : " holds no header line") +
+                          "; its first line must be a header naming the columns " + std::string(kNeededColumns);
                 return HeaderOutcome::Failed;
             case ReadResult::Record:
                 break;
@@ -116,6 +114,11 @@ private:
             return HeaderOutcome::Read;
         }
         for (std::string_view field : record.fields) {
+            if (field.find('\0') != std::string_view::npos) {
+                problem = settings_.input_name + " is UTF-16 without a byte-order mark (its header holds NUL bytes)" +
+                          std::string(kUtf16Hint);
+                return HeaderOutcome::Failed;
+            }
             if (settings_.encoding == InputEncoding::Utf8 && !IsUtf8(field)) {
                 problem = prefix +
                           "the header is not UTF-8; give --encoding windows-1252 (or latin-1) for a file "
@@ -125,11 +128,9 @@ private:
             header->names.emplace_back();
             AppendAsUtf8(field, settings_.encoding, header->names.back());
         }
-        std::string columns_problem;
-        header->columns = MapColumns(header->names, settings_.columns, columns_problem);
-        if (!header->columns)
-            problem = prefix + columns_problem + " (columns split at " +
-                      std::string(DelimiterName(reader_.delimiter())) + ")";
+        const std::string split_note = " (columns split at " + std::string(DelimiterName(reader_.delimiter())) + ")";
+        header->columns = MapColumns(header->names, settings_.columns, split_note, problem);
+        if (!header->columns) problem.insert(0, prefix);
         return HeaderOutcome::Read;
     }
 
@@ -152,17 +153,17 @@ public:
           max_record_bytes_(max_record_bytes),
           out_(out),
           fields_(column_count_),
-          json_keys_(JsonInputKeys(names)) {
-        carried_.reserve(columns_.carried.size());
-    }
+          carried_(CarryColumns(names, settings.format == BatchFormat::Csv)),
+          csv_style_(settings.output_delimiter, settings.crlf),
+          json_keys_(JsonInputKeys(carried_.names)) {}
 
     void WriteHeader() {
         if (settings_.format != BatchFormat::Csv) return;
-        std::vector<std::string_view> carried;
-        for (std::size_t column : columns_.carried)
-            carried.emplace_back(names_[column]);
-        WriteCsvHeader(out_, carried);
+        if (settings_.bom) out_.Append(kByteOrderMark);
+        WriteCsvHeader(out_, carried_.names, csv_style_);
     }
+
+    const std::vector<std::string>& notices() const { return carried_.notices; }
 
     void Row(const CsvRecord& record, const std::function<void(const RowReport&)>& observer) {
         ++counts_.read;
@@ -184,15 +185,16 @@ private:
                 message += DecimalText(max_record_bytes_).view();
                 message += " bytes.";
             } else {
-                message += "a quote out of place in field ";
+                const bool open = record.problem == RecordProblem::UnclosedQuote;
+                message += open ? "the quote that opens field " : "field ";
                 message += DecimalText(record.problem_field).view();
+                message += open ? " is never closed" : " has text after its closing quote";
                 message +=
                     " (a field holding a delimiter, quote or line break must be quoted whole, its quotes "
                     "doubled).";
             }
             InputError(message);
-            std::fill(fields_.begin(), fields_.end(), std::string_view());
-            plain_ = true;
+            ConvertFields(record);  // what was read names the row
             return false;
         }
         const bool fits = record.fields.size() == column_count_;
@@ -300,10 +302,8 @@ private:
             WriteJsonRecord(out_, verdict_, counts_.read, &input);
             return;
         }
-        carried_.clear();
-        for (std::size_t column : columns_.carried)
-            carried_.push_back(fields_[column]);
-        WriteCsvRecord(out_, carried_, counts_.read, verdict_, plain_);
+        const std::span<const std::string_view> carried(fields_.data(), carried_.names.size());
+        WriteCsvRecord(out_, carried, counts_.read, verdict_, csv_style_, plain_);
     }
 
     const BatchSettings& settings_;
@@ -313,7 +313,8 @@ private:
     std::size_t max_record_bytes_;
     OutputBuffer& out_;
     std::vector<std::string_view> fields_;
-    std::vector<std::string_view> carried_;
+    CarriedColumns carried_;
+    CsvStyle csv_style_;
     std::string converted_;
     bool plain_ = false;  // fields_ holds plain ASCII that needs no quotes or escapes
     std::vector<std::string> json_keys_;
@@ -386,6 +387,11 @@ bool BatchSession::ReadHeader() {
     run_ = std::make_unique<BatchRun>(settings_, header_names_, *header.columns, reader_.max_record_bytes(), *out_);
     run_->WriteHeader();
     return true;
+}
+
+const std::vector<std::string>& BatchSession::notices() const {
+    static const std::vector<std::string> kNone;
+    return run_ != nullptr ? run_->notices() : kNone;
 }
 
 const RowCounts& BatchSession::counts() const {

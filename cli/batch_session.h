@@ -31,6 +31,11 @@ struct BatchSettings {
     ColumnOptions columns;
     bool trim = false;                          // blanks around every code are dropped before it is judged
     std::string input_name = "standard input";  // as messages name the input
+    // For spreadsheets, csv only: the output's delimiter, a UTF-8 byte-order
+    // mark before the header, CR LF after each record.
+    char output_delimiter = ',';
+    bool bom = false;
+    bool crlf = false;
 };
 
 // Rows read, decoded and failed by kind, for the closing summary line.
@@ -67,6 +72,9 @@ public:
 
     bool header_read() const { return run_ != nullptr; }
     const std::vector<std::string>& header_names() const { return header_names_; }
+    // Once the header is read: a line for each input column the output
+    // writes under a new name, so that no column is lost or doubled.
+    const std::vector<std::string>& notices() const;
     // A problem that ends the run (the tool's status 2): unreadable input or
     // a header lacking a column. Empty while there is none; after one, Feed
     // and Finish do nothing.

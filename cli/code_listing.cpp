@@ -75,6 +75,7 @@ struct CodeEntry {
     std::string_view code;
     std::string_view serial;  // the body table's only
     std::string_view text;
+    std::string_view warranty_only_text;  // the body table's only
 };
 
 // Calls emit for every code of the table, in the order the decoder tries them.
@@ -83,24 +84,25 @@ void ForEachCode(const YearTables& tables, std::size_t index, Emit emit) {
     const std::string_view name = kCodeTableNames[index];
     if (kListings[index].rows != nullptr) {
         for (const CodeRow& row : kListings[index].rows(tables))
-            emit(CodeEntry{name, row.code, {}, row.text});
+            emit(CodeEntry{name, row.code, {}, row.text, {}});
     } else if (index == kBodyIndex) {
         for (const BodyPair& row : tables.bodies)
-            emit(CodeEntry{name, row.body_code, row.serial, row.text});
+            emit(CodeEntry{name, row.body_code, row.serial, row.text, row.WarrantyOnlyText()});
     } else if (tables.decodes_date) {
         for (const CodeRow& row : MonthLetterTable())
-            emit(CodeEntry{name, row.code, {}, row.text});
+            emit(CodeEntry{name, row.code, {}, row.text, {}});
     }
 }
 
 class RecordListing {
 public:
-    RecordListing(OutputBuffer& out, ModelYear year, ListingFormat format, bool with_serial)
-        : out_(out), year_(YearLabel(year)), format_(format), with_serial_(with_serial) {
+    RecordListing(OutputBuffer& out, ModelYear year, ListingFormat format, bool with_body_columns)
+        : out_(out), year_(YearLabel(year)), format_(format), with_body_columns_(with_body_columns) {
         if (format_ == ListingFormat::Json) {
             out_.Append('[');
         } else {
-            out_.Append(with_serial_ ? "year,table,code,serial,text\n" : "year,table,code,text\n");
+            out_.Append(with_body_columns_ ? "year,table,code,serial,text,warranty_only_text\n"
+                                           : "year,table,code,text\n");
         }
     }
 
@@ -110,11 +112,15 @@ public:
                 WriteCsvField(out_, column);
                 out_.Append(',');
             }
-            if (with_serial_) {
+            if (with_body_columns_) {
                 WriteCsvField(out_, entry.serial);
                 out_.Append(',');
             }
             WriteCsvField(out_, entry.text);
+            if (with_body_columns_) {
+                out_.Append(',');
+                WriteCsvField(out_, entry.warranty_only_text);
+            }
             out_.Append('\n');
             return;
         }
@@ -127,12 +133,16 @@ public:
         WriteJsonString(out_, entry.table);
         out_.Append(",\"code\":");
         WriteJsonString(out_, entry.code);
-        if (with_serial_) {
+        if (with_body_columns_) {
             out_.Append(",\"serial\":");
             WriteJsonString(out_, entry.serial);
         }
         out_.Append(",\"text\":");
         WriteJsonString(out_, entry.text);
+        if (with_body_columns_) {
+            out_.Append(",\"warranty_only_text\":");
+            WriteJsonString(out_, entry.warranty_only_text);
+        }
         out_.Append('}');
     }
 
@@ -144,7 +154,7 @@ private:
     OutputBuffer& out_;
     std::string_view year_;
     ListingFormat format_;
-    bool with_serial_;
+    bool with_body_columns_;  // serial and warranty_only_text, empty but for the body table
     bool first_ = true;
 };
 

@@ -19,7 +19,8 @@ inline constexpr std::array<std::string_view, 10> kCodeTableNames = {
 
 // text: commented, tab-separated lines for reading; csv and json: one
 // record per code with the fixed columns year, table, code, text (and serial
-// when the body table is listed), for programs.
+// and warranty_only_text, the body style read from the warranty number
+// alone, when the body table is listed), for programs.
 enum class ListingFormat : std::uint8_t { Text, Csv, Json };
 
 // One table by name, or every table when none is named; false for a name

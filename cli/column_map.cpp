@@ -2,28 +2,27 @@
 
 #include <algorithm>
 
+#include "cli/blank_text.h"
 #include "cli/plate_verdict.h"
-#include "cli/record_writers.h"
 
 namespace tarnwick::cli {
 namespace {
 
 constexpr std::size_t kMostNamesShown = 24;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// The header name wanted for a column: its own, or the one --map gives.
-std::string WantedName(std::string_view name, const ColumnOptions& options) {
+// The header name wanted for a column: its own, or the one --map gives, as
+// the user wrote it.
+std::string_view WantedName(std::string_view name, const ColumnOptions& options) {
     for (const ColumnRename& rename : options.renames) {
-        if (rename.name == name) return ComparableName(rename.header);
+        if (rename.name == name) return rename.header;
     }
-    return std::string(name);
+    return name;
 }
 
 void AppendQuotedList(std::string& out, std::span<const std::string> names) {
     for (std::size_t i = 0; i < names.size() && i < kMostNamesShown; ++i) {
         out += i == 0 ? "\"" : ", \"";
-        out += names[i];
+        AppendVisible(names[i], out);
         out += '"';
     }
     if (names.size() > kMostNamesShown) out += ", ...";
@@ -39,29 +38,24 @@ public:
     // The column of the name, or kNoColumn; a required name that is absent
     // and a name found twice are noted.
     std::size_t Find(std::string_view name, bool required) {
-        const std::string wanted = WantedName(name, options_);
+        const std::string_view written = WantedName(name, options_);
+        const std::string wanted = ComparableName(written);
         const auto count = std::count(comparable_.begin(), comparable_.end(), wanted);
-        if (count > 1) doubled_.push_back(wanted);
-        if (count == 0 && required) missing_.push_back(wanted);
+        if (count > 1) doubled_.emplace_back(written);
+        if (count == 0 && required) missing_.emplace_back(written);
         if (count != 1) return kNoColumn;
         return static_cast<std::size_t>(std::find(comparable_.begin(), comparable_.end(), wanted) -
                                         comparable_.begin());
     }
 
-    bool Has(std::string_view name) const {
-        return std::count(comparable_.begin(), comparable_.end(), WantedName(name, options_)) > 0;
-    }
-
-    std::vector<std::size_t> Carried() const {
-        std::vector<std::size_t> carried;
-        for (std::size_t i = 0; i < comparable_.size(); ++i) {
-            if (!IsOutputColumn(comparable_[i])) carried.push_back(i);
-        }
-        return carried;
+    // The first column of the name, or kNoColumn; never noted.
+    std::size_t FindAny(std::string_view name) const {
+        const auto found = std::find(comparable_.begin(), comparable_.end(), ComparableName(WantedName(name, options_)));
+        return found == comparable_.end() ? kNoColumn : static_cast<std::size_t>(found - comparable_.begin());
     }
 
     // Empty when every column was found once.
-    std::string Problem(std::span<const std::string> header) const {
+    std::string Problem(std::span<const std::string> header, std::string_view split_note) const {
         std::string problem;
         const auto list = [&problem](const std::vector<std::string>& names, const char* one, const char* many) {
             if (names.empty()) return;
@@ -75,7 +69,7 @@ public:
         if (problem.empty()) return problem;
         problem += "; it has ";
         AppendQuotedList(problem, header);
-        return problem;
+        return problem += split_note;
     }
 
 private:
@@ -88,11 +82,7 @@ private:
 }  // namespace
 
 std::string ComparableName(std::string_view name) {
-    while (!name.empty() && IsBlank(name.front()))
-        name.remove_prefix(1);
-    while (!name.empty() && IsBlank(name.back()))
-        name.remove_suffix(1);
-    std::string comparable(name);
+    std::string comparable(TrimBlanks(name));
     for (char& c : comparable) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
@@ -122,11 +112,12 @@ std::array<std::size_t, kBatchColumnCount> FindBatchColumns(std::span<const std:
 }
 
 std::optional<ColumnMap> MapColumns(std::span<const std::string> header, const ColumnOptions& options,
-                                    std::string& problem) {
+                                    std::string_view split_note, std::string& problem) {
     ColumnFinder finder(header, options);
-    if (options.year_given && finder.Has(kYearColumn)) {
-        problem = "the year is given twice, by --year and by the column \"" + WantedName(kYearColumn, options) +
-                  "\"; drop one of them";
+    if (const std::size_t year = options.year_given ? finder.FindAny(kYearColumn) : kNoColumn; year != kNoColumn) {
+        problem = "the year is given twice, by --year and by the column \"";
+        AppendVisible(header[year], problem);
+        problem += "\"; drop one of them";
         return std::nullopt;
     }
     ColumnMap map;
@@ -136,9 +127,8 @@ std::optional<ColumnMap> MapColumns(std::span<const std::string> header, const C
         map.fields[static_cast<std::size_t>(field)] = needed ? finder.Find(FieldName(field), true) : kNoColumn;
     }
     if (!options.warranty_only) map.warranty_only = finder.Find(kFlagColumn, false);
-    problem = finder.Problem(header);
+    problem = finder.Problem(header, split_note);
     if (!problem.empty()) return std::nullopt;
-    map.carried = finder.Carried();
     return map;
 }
 

@@ -36,9 +36,6 @@ struct ColumnMap {
     std::size_t year = kNoColumn;
     std::array<std::size_t, kAllFields.size()> fields{};  // kNoColumn where not needed
     std::size_t warranty_only = kNoColumn;
-    // The columns the csv output carries: all but those named like one of
-    // its own, which the new results replace.
-    std::vector<std::size_t> carried;
 };
 
 // The columns a batch reads: year, the eight plate fields in the order of
@@ -46,7 +43,8 @@ struct ColumnMap {
 inline constexpr std::size_t kBatchColumnCount = kAllFields.size() + 2;
 std::string_view BatchColumnName(std::size_t index);
 
-// A header name as compared: blanks around it dropped, ASCII letters lower-cased.
+// A header name as compared: blanks around it dropped (every Unicode blank),
+// ASCII letters lower-cased.
 std::string ComparableName(std::string_view name);
 
 // The names --map takes on its left: year, the eight field names, warranty_only.
@@ -58,8 +56,9 @@ std::array<std::size_t, kBatchColumnCount> FindBatchColumns(std::span<const std:
                                                             const ColumnOptions& options);
 
 // The map, or nullopt with problem saying what is missing, doubled or in
-// conflict, and what the header holds.
+// conflict, and what the header holds; split_note follows a missing or
+// doubled column, which a wrong delimiter may explain.
 std::optional<ColumnMap> MapColumns(std::span<const std::string> header, const ColumnOptions& options,
-                                    std::string& problem);
+                                    std::string_view split_note, std::string& problem);
 
 }  // namespace tarnwick::cli

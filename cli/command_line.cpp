@@ -6,10 +6,12 @@
 #include <csignal>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/batch.h"
+#include "cli/blank_text.h"
 #include "cli/code_listing.h"
 #include "cli/file_io.h"
 #include "cli/plate_verdict.h"
@@ -51,28 +53,35 @@ A file of plates:
   letter case, blanks around a name ignored; optionally warranty_only (1/0,
   true/false, yes/no in any case; empty is no). With -y no year column is
   read; with -w only the warranty column (and year) is. "-" reads standard
-  input; empty lines are skipped. Every data row gives exactly one output
-  record, in input order; a row the tool cannot take (too few or too many
-  fields, a broken quote, bytes that are not UTF-8) gives an "input" error
-  record and the next row is read.
+  input; empty lines are skipped. A quote inside an unquoted field is a
+  character (12" wheels). Every data row gives exactly one output record,
+  in input order; a row the tool cannot take (too few or too many fields,
+  a quote never closed, bytes that are not UTF-8) gives an "input" error
+  record that keeps the columns read, and the next row is read.
   csv (default): the input columns, then row (data rows from 1), ok,
         model_year, body_style, exterior_color, interior_color,
         interior_type, engine, transmission, rear_axle_ratio,
         district_sales_office, assembly_plant, assembly_date, unit_number,
         error_kind, error_field, error_message (lines joined by a line
-        break). An input column named like one of these is replaced, so the
-        output can be decoded again.
+        break). An input column named like one of these is kept as
+        NAME_input, a second column of a name as NAME_2, each said on
+        standard error. A file that ends in these columns (the tool's own
+        output) has them replaced, so the output decodes again to itself.
   jsonl: per row the one-plate json object, after "row":N and "input":{the
         row's columns by header name}.
+  For spreadsheets (csv only): --output-delimiter ';' or tab, --bom (a
+  UTF-8 byte-order mark, for Excel), --crlf (CR LF line ends).
   A summary line goes to standard error when a row failed (not with -q);
-  on a terminal a progress line is shown while a file is read.
+  a progress line is shown while a file is read when standard error is a
+  terminal that the records do not go to (not with -q).
 
 Code tables:
   tarnwick-decode --codes Y [TABLE] [-f text|csv|json]
   The valid codes of year Y in the order they are tried: all tables, or one
   of plant, body, engine, paint, trim, interior, trans, axle, dso, month.
   text: tab separated, for reading; csv and json: the columns year, table,
-  code, text (and serial when the body table is listed).
+  code, text (and serial and warranty_only_text, the body style read from
+  the warranty number alone, when the body table is listed).
 
 Exit status: 0 every plate decoded; 1 at least one plate failed (all rows are
 still written); 2 usage error, unreadable input, a header lacking a column,
@@ -86,6 +95,7 @@ Examples:
   tarnwick-decode --batch - -f jsonl < cars.csv
   tarnwick-decode --batch export.csv --encoding windows-1252 --map warranty=VIN
   tarnwick-decode --batch club.csv --delimiter ';' --trim-blanks -q
+  tarnwick-decode --batch club.csv -o for-excel.csv --bom --crlf
   tarnwick-decode --batch 1967-cars.csv -y 1967 -w
   tarnwick-decode --codes 1967 paint -f csv
 )";
@@ -101,9 +111,12 @@ struct Request {
     std::vector<std::string> codes;
     std::vector<std::string> maps;
     std::string delimiter = "auto";
+    std::string output_delimiter = ",";
     std::string encoding = "utf-8";
     bool trim = false;
     bool quiet = false;
+    bool bom = false;
+    bool crlf = false;
 };
 
 // The options as the parser knows them, to ask which were given.
@@ -119,6 +132,8 @@ struct Given {
     CLI::Option* delimiter = nullptr;
     CLI::Option* encoding = nullptr;
     CLI::Option* trim = nullptr;
+    // The spreadsheet options, for csv output only.
+    std::vector<CLI::Option*> csv_only;
 };
 
 int Complain(std::string_view message) {
@@ -168,17 +183,30 @@ Given AddOptions(CLI::App& app, Request& request) {
             ->type_name("D");
     given.encoding = app.add_option("--encoding", request.encoding, "utf-8 (default), windows-1252 or latin-1")
                          ->type_name("E");
+    given.csv_only = {
+        app.add_option("--output-delimiter", request.output_delimiter, "CSV output's separator: , (default) ; tab")
+            ->type_name("D"),
+        app.add_flag("--bom", request.bom, "Start CSV output with a UTF-8 byte-order mark"),
+        app.add_flag("--crlf", request.crlf, "End CSV output records with CR LF"),
+    };
     given.trim = app.add_flag("--trim-blanks", request.trim, "Drop blanks around every code before judging");
-    app.add_flag("-q,--quiet", request.quiet, "No summary line after a batch with failures");
+    app.add_flag("-q,--quiet", request.quiet, "No summary, renaming or progress lines");
     return given;
+}
+
+int FinishOutput(OutputSink& out) {
+    out.Close();
+    if (!out.failed() || out.reader_gone()) return 0;
+    return Complain(out.ErrorText());
 }
 
 // Writes --help or --version; status 2 when that cannot be written.
 int ShowAndExit(CLI::App& app, const CLI::ParseError& call) {
-    app.exit(call, std::cout, std::cerr);
-    std::cout.flush();
-    if (std::cout) return 0;
-    return Complain("standard output: write error");
+    std::ostringstream text;
+    app.exit(call, text, std::cerr);
+    OutputSink out("-");
+    out.Append(text.str());
+    return FinishOutput(out);
 }
 
 // CLI11's messages, said as sentences about this tool's options.
@@ -212,7 +240,6 @@ std::string FirstGiven(const std::vector<CLI::Option*>& options) {
 }
 
 std::optional<char> ParseDelimiter(const std::string& name) {
-    if (name == "auto") return char{0};
     if (name == "," || name == ";") return name[0];
     if (name == "tab" || name == "\t") return '\t';
     return std::nullopt;
@@ -220,7 +247,8 @@ std::optional<char> ParseDelimiter(const std::string& name) {
 
 // Options that belong to another command than the one given.
 std::string CheckCombination(const Given& given) {
-    const std::vector<CLI::Option*> batch_only = {given.output, given.map, given.delimiter, given.encoding};
+    std::vector<CLI::Option*> batch_only = {given.output, given.map, given.delimiter, given.encoding};
+    batch_only.insert(batch_only.end(), given.csv_only.begin(), given.csv_only.end());
     if (given.codes->count() > 0) {
         std::vector<CLI::Option*> others = given.fields;
         others.insert(others.end(), batch_only.begin(), batch_only.end());
@@ -241,18 +269,7 @@ std::string CheckCombination(const Given& given) {
     return {};
 }
 
-int FinishOutput(OutputSink& out) {
-    out.Close();
-    if (!out.failed() || out.reader_gone()) return 0;
-    return Complain(out.ErrorText());
-}
-
-std::string_view Trimmed(std::string_view text, bool trim) {
-    if (!trim) return text;
-    const std::size_t start = text.find_first_not_of(" \t");
-    if (start == std::string_view::npos) return {};
-    return text.substr(start, text.find_last_not_of(" \t") - start + 1);
-}
+std::string_view Trimmed(std::string_view text, bool trim) { return trim ? TrimBlanks(text) : text; }
 
 int RunPlate(const Request& request) {
     if (!request.format.empty() && request.format != "text" && request.format != "json")
@@ -318,12 +335,26 @@ std::optional<BatchOptions> MakeBatchOptions(const Request& request, const Given
         Complain("--format for --batch must be csv or jsonl, not \"" + request.format + "\"");
         return std::nullopt;
     }
-    const std::optional<char> delimiter = ParseDelimiter(request.delimiter);
+    const std::optional<char> delimiter =
+        request.delimiter == "auto" ? std::optional<char>(0) : ParseDelimiter(request.delimiter);
     if (!delimiter) {
         Complain("--delimiter takes , ; tab or auto, not \"" + request.delimiter + "\"");
         return std::nullopt;
     }
     settings.delimiter = *delimiter;
+    const std::optional<char> output_delimiter = ParseDelimiter(request.output_delimiter);
+    if (!output_delimiter) {
+        Complain("--output-delimiter takes , ; or tab, not \"" + request.output_delimiter + "\"");
+        return std::nullopt;
+    }
+    if (const std::string csv_only = FirstGiven(given.csv_only);
+        !csv_only.empty() && settings.format != BatchFormat::Csv) {
+        Complain(csv_only + " is for csv output, which spreadsheets open; json lines have no use for it");
+        return std::nullopt;
+    }
+    settings.output_delimiter = *output_delimiter;
+    settings.bom = request.bom;
+    settings.crlf = request.crlf;
     const std::optional<InputEncoding> encoding = ParseEncoding(request.encoding);
     if (!encoding) {
         Complain("--encoding takes utf-8, windows-1252 or latin-1, not \"" + request.encoding + "\"");
@@ -348,11 +379,20 @@ std::optional<BatchOptions> MakeBatchOptions(const Request& request, const Given
                      "trans or warranty_only; not \"" + map + "\"");
             return std::nullopt;
         }
+        for (const ColumnRename& earlier : settings.columns.renames) {
+            if (earlier.name == name) {
+                Complain("--map gives the column " + name + " twice, as \"" + earlier.header + "\" and as \"" +
+                         map.substr(equals + 1) + "\"; give it once");
+                return std::nullopt;
+            }
+        }
         settings.columns.renames.push_back({name, map.substr(equals + 1)});
     }
     settings.trim = request.trim;
     options.quiet = request.quiet;
-    options.show_progress = ::isatty(STDERR_FILENO) == 1;
+    // Never drawn among records on the same terminal.
+    const bool records_to_terminal = (options.output.empty() || options.output == "-") && ::isatty(STDOUT_FILENO) == 1;
+    options.show_progress = !request.quiet && ::isatty(STDERR_FILENO) == 1 && !records_to_terminal;
     return options;
 }
 

@@ -10,10 +10,10 @@ CsvReader::CsvReader(std::size_t max_record_bytes) : max_record_(max_record_byte
 void CsvReader::set_delimiter(char delimiter) {
     delimiter_ = delimiter;
     for (std::size_t byte = 0; byte < byte_kinds_.size(); ++byte) {
-        const bool notable = byte < 0x20 || byte >= 0x80 || byte == ',' || byte == '\\';
+        const bool notable = byte < 0x20 || byte >= 0x80 || byte == ',' || byte == ';' || byte == '"' || byte == '\\';
         byte_kinds_[byte] = notable ? ByteKind::Notable : ByteKind::Ordinary;
     }
-    for (const char end : {delimiter, '\n', '"'})
+    for (const char end : {delimiter, '\n'})
         byte_kinds_[static_cast<unsigned char>(end)] = ByteKind::FieldEnd;
 }
 
@@ -24,6 +24,7 @@ void CsvReader::Feed(std::string_view piece) {
         begin_ = 0;
     }
     ++feeds_;
+    bytes_fed_ += piece.size();
     if (buffer_.size() < end_ + piece.size()) buffer_.resize(end_ + piece.size());
     std::memcpy(buffer_.data() + end_, piece.data(), piece.size());
     end_ += piece.size();
@@ -35,8 +36,7 @@ ReadResult CsvReader::ReadStart() {
     if (end_ - begin_ < 3 && !eof_) return ReadResult::NeedMore;
     const std::string_view start(buffer_.data() + begin_, end_ - begin_);
     if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF")) {
-        error_ = "the input is UTF-16 (it starts with a UTF-16 byte-order mark); save it as UTF-8 (CSV UTF-8 in a "
-                 "spreadsheet) and try again";
+        error_ = "it starts with a UTF-16 byte-order mark";
         return ReadResult::Error;
     }
     if (start.starts_with("\xEF\xBB\xBF")) begin_ += 3;
@@ -103,8 +103,12 @@ ReadResult CsvReader::Next(CsvRecord& record) {
             return ReadResult::Record;
         }
         // Its first line becomes the broken record and the lines after it
-        // are read afresh, so that a stray quote cannot swallow them.
-        record.fields.clear();
+        // are read afresh, so that an open quote cannot swallow them.
+        const void* newline = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
+        const std::size_t line_end =
+            newline == nullptr ? end_ : static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data());
+        KeepFieldsOfFirstLine(record, line_end);
+        Unescape(record);
         ++line_;
         skipping_broken_line_ = true;
         SkipBrokenLine();
@@ -142,7 +146,9 @@ CsvReader::Step CsvReader::ReadQuotedField(std::size_t& pos, CsvRecord& record) 
     std::size_t close = 0;
     for (;;) {
         const void* quote = std::memchr(bytes + search, '"', end_ - search);
-        if (quote == nullptr) return eof_ ? BrokenAt(record.fields.size() + 1, end_, record) : Step::NeedMore;
+        if (quote == nullptr)
+            return eof_ ? BrokenAt(RecordProblem::UnclosedQuote, record.fields.size() + 1, end_, record)
+                        : Step::NeedMore;
         close = static_cast<std::size_t>(static_cast<const char*>(quote) - bytes);
         if (close + 1 == end_ && !eof_) return Step::NeedMore;  // it may be the first of a pair
         if (close + 1 < end_ && bytes[close + 1] == '"') {
@@ -187,7 +193,7 @@ CsvReader::Step CsvReader::ReadFieldEnd(std::size_t& pos, CsvRecord& record) {
             return Step::RecordDone;
         }
     }
-    return BrokenAt(record.fields.size(), pos, record);
+    return BrokenAt(RecordProblem::TextAfterQuote, record.fields.size(), pos, record);
 }
 
 CsvReader::Step CsvReader::ReadPlainField(std::size_t& pos, CsvRecord& record) {
@@ -200,7 +206,6 @@ CsvReader::Step CsvReader::ReadPlainField(std::size_t& pos, CsvRecord& record) {
         const bool line_end = bytes[stop] == '\r' && stop + 1 < end_ && bytes[stop + 1] == '\n';
         if (!line_end) record.simple = false;
     }
-    if (stop < end_ && bytes[stop] == '"') return BrokenAt(record.fields.size() + 1, stop, record);
     if (stop < end_ && bytes[stop] == delimiter_) {
         record.fields.emplace_back(bytes + pos, stop - pos);
         pos = stop + 1;
@@ -216,11 +221,29 @@ CsvReader::Step CsvReader::ReadPlainField(std::size_t& pos, CsvRecord& record) {
 
 // A broken record reports where the fault showed, so that the caller can
 // tell a fault within the length limit from one beyond it.
-CsvReader::Step CsvReader::BrokenAt(std::size_t field, std::size_t pos, CsvRecord& record) {
-    record.problem = RecordProblem::BrokenQuote;
+CsvReader::Step CsvReader::BrokenAt(RecordProblem problem, std::size_t field, std::size_t pos, CsvRecord& record) {
+    record.problem = problem;
     record.problem_field = field;
     record_end_ = pos;
     return Step::Broken;
+}
+
+// The fields before the broken one that end on the record's first line
+// and within the length limit: they name the row in its error record.
+// Their bytes lie before the place reading resumes, so unescaping them in
+// place cannot disturb the lines read afresh.
+void CsvReader::KeepFieldsOfFirstLine(CsvRecord& record, std::size_t line_end) {
+    std::size_t keep = record.problem == RecordProblem::TooLong ? record.fields.size() : record.problem_field - 1;
+    keep = std::min(keep, record.fields.size());
+    const char* const limit = buffer_.data() + std::min(line_end, begin_ + max_record_);
+    for (std::size_t i = 0; i < keep; ++i) {
+        if (record.fields[i].data() + record.fields[i].size() > limit) {
+            keep = i;
+            break;
+        }
+    }
+    record.fields.resize(keep);
+    std::erase_if(escaped_fields_, [keep](std::size_t index) { return index >= keep; });
 }
 
 void CsvReader::Unescape(CsvRecord& record) {

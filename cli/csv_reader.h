@@ -15,8 +15,9 @@ namespace tarnwick::cli {
 
 enum class RecordProblem : std::uint8_t {
     None,
-    BrokenQuote,  // a quote inside an unquoted field, text after a closing quote, or no closing quote
-    TooLong,      // longer than the reader's record limit
+    TextAfterQuote,  // text between a closing quote and the delimiter
+    UnclosedQuote,   // a quote that opens a field is never closed
+    TooLong,         // longer than the reader's record limit
 };
 
 struct CsvRecord {
@@ -25,9 +26,10 @@ struct CsvRecord {
     std::vector<std::string_view> fields;
     std::uint64_t line = 0;  // the line the record starts on, from 1
     RecordProblem problem = RecordProblem::None;
-    std::size_t problem_field = 0;  // from 1, for a broken quote
+    std::size_t problem_field = 0;  // from 1, for a quote problem
     // No field was quoted or holds a byte that any output would have to
-    // quote or escape: a comma, CR, backslash, control or non-ASCII byte.
+    // quote or escape: a comma, semicolon, quote, CR, backslash, control or
+    // non-ASCII byte.
     // Such a record is plain ASCII and is written as it is, without looking
     // at its bytes again.
     bool simple = true;
@@ -52,10 +54,12 @@ public:
     void set_delimiter(char delimiter);
     char delimiter() const { return delimiter_; }
 
-    // The next record. Empty lines hold no record and are skipped. A broken
-    // record comes back without fields; reading resumes after the first line
-    // it started on, so a stray quote costs that line alone. A UTF-8
-    // byte-order mark is skipped; a UTF-16 one is an error.
+    // The next record. Empty lines hold no record and are skipped. A quote
+    // inside an unquoted field is a character like any other. A broken
+    // record comes back with the fields that ended on its first line (and
+    // within the length limit); reading resumes after that line, so a quote
+    // that is never closed costs that line alone. A UTF-8 byte-order mark is
+    // skipped; a UTF-16 one is an error.
     ReadResult Next(CsvRecord& record);
 
     // Steps back to the start of the record Next() just gave, so that it can
@@ -65,6 +69,7 @@ public:
     // Why Next() gave Error.
     const std::string& ErrorText() const { return error_; }
     std::size_t max_record_bytes() const { return max_record_; }
+    std::uint64_t bytes_fed() const { return bytes_fed_; }
 
 private:
     // What reading one field found.
@@ -78,7 +83,8 @@ private:
     Step ReadQuotedField(std::size_t& pos, CsvRecord& record);
     Step ReadPlainField(std::size_t& pos, CsvRecord& record);
     Step ReadFieldEnd(std::size_t& pos, CsvRecord& record);
-    Step BrokenAt(std::size_t field, std::size_t pos, CsvRecord& record);
+    Step BrokenAt(RecordProblem problem, std::size_t field, std::size_t pos, CsvRecord& record);
+    void KeepFieldsOfFirstLine(CsvRecord& record, std::size_t line_end);
     void Unescape(CsvRecord& record);
     bool SkipBrokenLine();
 
@@ -104,6 +110,7 @@ private:
     std::size_t last_start_ = 0;
     std::uint64_t last_line_ = 0;
     std::uint64_t feeds_ = 0;
+    std::uint64_t bytes_fed_ = 0;
     std::uint64_t feeds_at_last_ = ~std::uint64_t{0};
     std::string error_;
 };

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/blank_text.h"
 #include "cli/decimal_text.h"
-#include "cli/text_encoding.h"
 #include "cli/upper_case.h"
 #include "decoder/utf8_text.h"
 
@@ -32,10 +32,12 @@ static_assert(FieldsInEnumOrder());
 constexpr std::size_t kMostQuotedChars = 32;
 
 // Bytes that are not UTF-8 are shown as U+FFFD: messages are always UTF-8.
+// Characters that cannot be seen are named, so "63A<U+00A0>" explains why
+// a code that looks right is too long.
 void AppendQuoted(std::string& message, std::string_view value) {
     const std::string_view shown = utf8::LeftChars(value, kMostQuotedChars);
     message += '"';
-    AppendAsUtf8(shown, InputEncoding::Utf8, message);
+    AppendVisible(shown, message);
     if (shown.size() < value.size()) message += "...";
     message += '"';
 }

@@ -10,17 +10,20 @@ ProgressMeter::ProgressMeter(bool enabled, std::uint64_t total_bytes)
     : enabled_(enabled && total_bytes > 0),
       total_bytes_(total_bytes),
       start_(std::chrono::steady_clock::now()),
-      last_draw_(start_) {}
+      last_draw_(start_ - kRedrawPeriod) {}
 
 void ProgressMeter::Draw(std::uint64_t rows, std::uint64_t bytes_read) {
     const auto now = std::chrono::steady_clock::now();
-    if (now - last_draw_ < std::chrono::milliseconds(100)) return;
+    if (now - last_draw_ < kRedrawPeriod) return;
     last_draw_ = now;
     const double seconds = std::chrono::duration<double>(now - start_).count();
+    const double per_cent = 100.0 * static_cast<double>(bytes_read) / static_cast<double>(total_bytes_);
     char line[96];
-    const int length = std::snprintf(line, sizeof line, "\rtarnwick-decode: %3.0f%%  %.0f rows/s ",
-                                     100.0 * static_cast<double>(bytes_read) / static_cast<double>(total_bytes_),
-                                     static_cast<double>(rows) / seconds);
+    // The rate once there is time enough to measure it.
+    const int length = now - start_ < kRedrawPeriod
+                           ? std::snprintf(line, sizeof line, "\rtarnwick-decode: %3.0f%% ", per_cent)
+                           : std::snprintf(line, sizeof line, "\rtarnwick-decode: %3.0f%%  %.0f rows/s ", per_cent,
+                                           static_cast<double>(rows) / seconds);
     if (length > 0 && ::write(STDERR_FILENO, line, static_cast<std::size_t>(length)) > 0) drawn_ = true;
 }
 

@@ -1,6 +1,6 @@
-// The progress line of a long batch on a terminal: per cent of the input
-// read and rows per second, redrawn at most ten times a second and erased
-// at the end.
+// The progress line of a batch on a terminal: per cent of the input read
+// and rows per second, drawn once the first piece is decoded, redrawn at
+// most ten times a second and erased at the end.
 #pragma once
 
 #include <chrono>
@@ -23,6 +23,8 @@ public:
     void Erase();
 
 private:
+    static constexpr std::chrono::milliseconds kRedrawPeriod{100};
+
     void Draw(std::uint64_t rows, std::uint64_t bytes_read);
 
     bool enabled_;

@@ -64,14 +64,27 @@ struct JsonSpecial {
 };
 
 struct CsvSpecial {
+    char delimiter;
     constexpr std::uint64_t operator()(std::uint64_t v) const {
-        return BytesEqual(v, ',') | BytesEqual(v, '"') | BytesEqual(v, '\r') | BytesEqual(v, '\n');
+        return BytesEqual(v, static_cast<unsigned char>(delimiter)) | BytesEqual(v, '"') | BytesEqual(v, '\r') |
+               BytesEqual(v, '\n');
+    }
+};
+
+// Any of the delimiters the output may have; for the constant texts, whose
+// answers are kept whatever the delimiter.
+struct CsvSpecialForAny {
+    constexpr std::uint64_t operator()(std::uint64_t v) const {
+        return BytesEqual(v, ',') | BytesEqual(v, ';') | BytesEqual(v, '\t') | BytesEqual(v, '"') |
+               BytesEqual(v, '\r') | BytesEqual(v, '\n');
     }
 };
 
 bool JsonPlain(std::string_view text) { return !AnySpecial(text, JsonSpecial{}); }
 
-bool CsvNeedsQuotes(std::string_view text) { return AnySpecial(text, CsvSpecial{}); }
+bool CsvNeedsQuotes(std::string_view text, char delimiter) { return AnySpecial(text, CsvSpecial{delimiter}); }
+
+bool CsvNeedsQuotesForAny(std::string_view text) { return AnySpecial(text, CsvSpecialForAny{}); }
 
 // How many bytes from the start need no escape in json.
 std::size_t JsonPlainPrefix(std::string_view text) {
@@ -162,10 +175,10 @@ void WriteJsonEscape(OutputBuffer& out, unsigned char c) {
     out.Append(std::string_view(escape, sizeof escape));
 }
 
-void WriteErrorMessage(OutputBuffer& out, std::span<const std::string_view> lines) {
+void WriteErrorMessage(OutputBuffer& out, std::span<const std::string_view> lines, char delimiter) {
     bool needs_quotes = lines.size() > 1;
     for (std::string_view line : lines)
-        needs_quotes = needs_quotes || CsvNeedsQuotes(line);
+        needs_quotes = needs_quotes || CsvNeedsQuotes(line, delimiter);
     if (!needs_quotes) {
         if (!lines.empty()) out.Append(lines.front());
         return;
@@ -282,8 +295,8 @@ void WriteJsonRecord(OutputBuffer& out, const Verdict& verdict, std::optional<st
     out.Append("]}}\n");
 }
 
-void WriteCsvField(OutputBuffer& out, std::string_view text) {
-    if (!CsvNeedsQuotes(text)) {
+void WriteCsvField(OutputBuffer& out, std::string_view text, char delimiter) {
+    if (!CsvNeedsQuotes(text, delimiter)) {
         out.Append(text);
         return;
     }
@@ -297,67 +310,85 @@ void WriteCsvField(OutputBuffer& out, std::string_view text) {
     out.Append('"');
 }
 
-bool IsOutputColumn(std::string_view name) {
-    if (name == "row" || name == "ok" || name == "error_kind" || name == "error_field" || name == "error_message")
-        return true;
-    return std::any_of(kAllResultItems.begin(), kAllResultItems.end(),
-                       [name](ResultItem item) { return ResultKey(item) == name; });
+std::span<const std::string_view> OutputColumnNames() {
+    static const std::array<std::string_view, 2 + kResultCount + 3> names = [] {
+        std::array<std::string_view, 2 + kResultCount + 3> all{"row", "ok"};
+        for (std::size_t i = 0; i < kResultCount; ++i)
+            all[2 + i] = ResultKey(kAllResultItems[i]);
+        all[2 + kResultCount] = "error_kind";
+        all[3 + kResultCount] = "error_field";
+        all[4 + kResultCount] = "error_message";
+        return all;
+    }();
+    return names;
 }
 
-void WriteCsvHeader(OutputBuffer& out, std::span<const std::string_view> input_columns) {
+bool IsOutputColumn(std::string_view name) {
+    const std::span<const std::string_view> names = OutputColumnNames();
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+CsvStyle::CsvStyle(char delimiter, bool crlf)
+    : delimiter_(delimiter),
+      line_end_(crlf ? "\r\n" : "\n"),
+      decoded_end_(std::string(3, delimiter) + std::string(line_end_)),
+      failed_start_("false" + std::string(kResultCount + 1, delimiter)) {}
+
+void WriteCsvHeader(OutputBuffer& out, std::span<const std::string> input_columns, const CsvStyle& style) {
     for (std::string_view column : input_columns) {
-        WriteCsvField(out, column);
-        out.Append(',');
+        WriteCsvField(out, column, style.delimiter());
+        out.Append(style.delimiter());
     }
-    out.Append("row,ok");
-    for (ResultItem item : kAllResultItems) {
-        out.Append(',');
-        out.Append(ResultKey(item));
+    bool first = true;
+    for (std::string_view column : OutputColumnNames()) {
+        if (!first) out.Append(style.delimiter());
+        first = false;
+        out.Append(column);
     }
-    out.Append(",error_kind,error_field,error_message\n");
+    out.Append(style.line_end());
 }
 
 namespace {
 
-void WriteCsvVerdict(OutputBuffer& out, const Verdict& verdict) {
+void WriteCsvVerdict(OutputBuffer& out, const Verdict& verdict, const CsvStyle& style) {
     if (verdict.ok()) {
         out.Append("true");
         for (ResultItem item : kAllResultItems) {
-            out.Append(',');
+            out.Append(style.delimiter());
             const std::string_view text = verdict.results()[item];
-            if (IsTableText(item) && !CsvQuotedCache().Get(text, CsvNeedsQuotes)) {
+            if (IsTableText(item) && !CsvQuotedCache().Get(text, CsvNeedsQuotesForAny)) {
                 out.Append(text);
             } else {
-                WriteCsvField(out, text);
+                WriteCsvField(out, text, style.delimiter());
             }
         }
-        out.Append(",,,\n");
+        out.Append(style.decoded_end());
         return;
     }
-    out.Append("false,,,,,,,,,,,,,");
+    out.Append(style.failed_start());
     out.Append(ErrorKindName(verdict.kind()));
-    out.Append(',');
+    out.Append(style.delimiter());
     if (verdict.field()) out.Append(FieldName(*verdict.field()));
-    out.Append(',');
-    WriteErrorMessage(out, verdict.lines());
-    out.Append('\n');
+    out.Append(style.delimiter());
+    WriteErrorMessage(out, verdict.lines(), style.delimiter());
+    out.Append(style.line_end());
 }
 
 }  // namespace
 
 void WriteCsvRecord(OutputBuffer& out, std::span<const std::string_view> input_fields, std::uint64_t row,
-                    const Verdict& verdict, bool plain_fields) {
+                    const Verdict& verdict, const CsvStyle& style, bool plain_fields) {
     for (std::string_view field : input_fields) {
         if (plain_fields) {
             out.Append(field);
         } else {
-            WriteCsvField(out, field);
+            WriteCsvField(out, field, style.delimiter());
         }
-        out.Append(',');
+        out.Append(style.delimiter());
     }
     out.Append(DecimalText(row).view());
-    out.Append(',');
-    WriteCsvVerdict(out, verdict);
+    out.Append(style.delimiter());
+    WriteCsvVerdict(out, verdict, style);
 }
 
 void WriteTextResults(OutputBuffer& out, const DecodeResults& results) {

@@ -32,20 +32,43 @@ std::vector<std::string> JsonInputKeys(std::span<const std::string> header);
 void WriteJsonRecord(OutputBuffer& out, const Verdict& verdict, std::optional<std::uint64_t> row = std::nullopt,
                      const JsonRowInput* input = nullptr);
 
-// Quoted only when it holds a comma, a quote or a line break.
-void WriteCsvField(OutputBuffer& out, std::string_view text);
+// Quoted only when it holds the delimiter, a quote or a line break.
+void WriteCsvField(OutputBuffer& out, std::string_view text, char delimiter = ',');
 
-// Whether a (comparable) header name is one the csv output writes itself:
-// row, ok, the twelve result keys and the error columns.
+// How csv records are laid out: the delimiter, and LF or CR LF after each
+// record (a line break inside a quoted field stays LF).
+class CsvStyle {
+public:
+    explicit CsvStyle(char delimiter = ',', bool crlf = false);
+
+    char delimiter() const { return delimiter_; }
+    std::string_view line_end() const { return line_end_; }
+    // The empty error columns and the line end after a decoded row.
+    std::string_view decoded_end() const { return decoded_end_; }
+    // "false" and the empty results before a failed row's error columns.
+    std::string_view failed_start() const { return failed_start_; }
+
+private:
+    char delimiter_;
+    std::string_view line_end_;
+    std::string decoded_end_;
+    std::string failed_start_;
+};
+
+// The columns the csv output writes itself, after the carried ones: row,
+// ok, the twelve result keys and the error columns.
+std::span<const std::string_view> OutputColumnNames();
+
+// Whether a (comparable) header name is one of OutputColumnNames().
 bool IsOutputColumn(std::string_view name);
 
 // The carried input columns, then row, ok, the result keys and the error columns.
-void WriteCsvHeader(OutputBuffer& out, std::span<const std::string_view> input_columns);
+void WriteCsvHeader(OutputBuffer& out, std::span<const std::string> input_columns, const CsvStyle& style);
 
 // One row: the carried input fields, the row number, then the verdict.
 // Plain fields are known to need no quotes and are written as they are.
 void WriteCsvRecord(OutputBuffer& out, std::span<const std::string_view> input_fields, std::uint64_t row,
-                    const Verdict& verdict, bool plain_fields = false);
+                    const Verdict& verdict, const CsvStyle& style, bool plain_fields = false);
 
 // "Year: 1965" … one line per result, as the results panel captions them.
 void WriteTextResults(OutputBuffer& out, const DecodeResults& results);

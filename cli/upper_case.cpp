@@ -18,14 +18,6 @@ locale_t Utf8Locale() {
     return locale;
 }
 
-char32_t DecodeChar(std::string_view bytes) {
-    const auto lead = static_cast<unsigned char>(bytes[0]);
-    char32_t value = bytes.size() == 2 ? (lead & 0x1Fu) : bytes.size() == 3 ? (lead & 0x0Fu) : (lead & 0x07u);
-    for (std::size_t i = 1; i < bytes.size(); ++i)
-        value = (value << 6) | (static_cast<unsigned char>(bytes[i]) & 0x3Fu);
-    return value;
-}
-
 char* EncodeChar(char32_t c, char* out) {
     if (c < 0x80) {
         *out++ = static_cast<char>(c);
@@ -70,7 +62,7 @@ char* UpperCaseInto(std::string_view text, char* out) {
         const locale_t locale = Utf8Locale();
         std::uint32_t upper = 0x110000;  // none
         if (length > 1 && locale != static_cast<locale_t>(nullptr))
-            upper = static_cast<std::uint32_t>(towupper_l(static_cast<wint_t>(DecodeChar(bytes)), locale));
+            upper = static_cast<std::uint32_t>(towupper_l(static_cast<wint_t>(utf8::DecodeChar(bytes)), locale));
         out = IsScalarValue(upper) ? EncodeChar(static_cast<char32_t>(upper), out)
                                    : std::copy(bytes.begin(), bytes.end(), out);
     }

@@ -51,6 +51,15 @@ std::size_t CountChars(std::string_view text) {
     return count;
 }
 
+char32_t DecodeChar(std::string_view bytes) {
+    const auto lead = static_cast<unsigned char>(bytes[0]);
+    if (bytes.size() == 1) return lead;
+    char32_t value = bytes.size() == 2 ? (lead & 0x1Fu) : bytes.size() == 3 ? (lead & 0x0Fu) : (lead & 0x07u);
+    for (std::size_t i = 1; i < bytes.size(); ++i)
+        value = (value << 6) | (static_cast<unsigned char>(bytes[i]) & 0x3Fu);
+    return value;
+}
+
 namespace detail {
 
 std::string_view WalkLeft(std::string_view text, std::size_t n) {

@@ -13,6 +13,9 @@ std::size_t CharLength(std::string_view text, std::size_t pos);
 
 std::size_t CountChars(std::string_view text);
 
+// The code point of one well-formed character (bytes as CharLength measured them).
+char32_t DecodeChar(std::string_view bytes);
+
 namespace detail {
 
 // An ASCII byte is always a character of its own, so a run of ASCII bytes

@@ -1,6 +1,7 @@
 #include "tool_runner.h"
 
 #include <fcntl.h>
+#include <pty.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 
@@ -25,8 +27,9 @@ std::string TempPath(const std::string& name) {
     return ::testing::TempDir() + "tarnwick_cli_" + std::to_string(::getpid()) + "_" + test + "_" + name;
 }
 
+// stdout_fd and stderr_fd, where not -1, replace the files out and err.
 int Spawn(const std::vector<std::string>& args, const std::string& in, const std::string& out, const std::string& err,
-          int stdout_fd) {
+          int stdout_fd, int stderr_fd = -1, const std::function<void()>& while_running = {}) {
     std::vector<std::string> argv_text = {TARNWICK_DECODE_PATH};
     argv_text.insert(argv_text.end(), args.begin(), args.end());
     std::vector<char*> argv;
@@ -42,11 +45,16 @@ int Spawn(const std::vector<std::string>& args, const std::string& in, const std
     } else {
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (stderr_fd >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, stderr_fd, STDERR_FILENO);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) throw std::runtime_error("cannot start " + argv_text[0]);
+    if (while_running) while_running();
     int wait_status = 0;
     while (::waitpid(pid, &wait_status, 0) < 0) {
     }
@@ -54,6 +62,26 @@ int Spawn(const std::vector<std::string>& args, const std::string& in, const std
 }
 
 }  // namespace
+
+ToolRun RunToolOnTerminal(const std::vector<std::string>& args, bool stdout_on_terminal) {
+    int terminal = -1;
+    int tool_side = -1;
+    if (::openpty(&terminal, &tool_side, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty");
+    const std::string in = WriteTempFile("stdin", "");
+    const std::string out = TempPath("stdout");
+    ToolRun run;
+    // The terminal is read while the tool runs, so that it never fills up.
+    const auto read_terminal = [&] {
+        ::close(tool_side);
+        char buffer[4096];
+        for (ssize_t got; (got = ::read(terminal, buffer, sizeof buffer)) > 0;)
+            run.err.append(buffer, static_cast<std::size_t>(got));
+    };
+    run.status = Spawn(args, in, out, {}, stdout_on_terminal ? tool_side : -1, tool_side, read_terminal);
+    ::close(terminal);
+    if (!stdout_on_terminal) run.out = ReadFile(out);
+    return run;
+}
 
 std::string WriteTempFile(const std::string& name, const std::string& text) {
     const std::string path = TempPath(name);

@@ -21,6 +21,11 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& input =
 // Standard output is a pipe whose reading end is already closed.
 ToolRun RunToolIntoClosedPipe(const std::vector<std::string>& args, const std::string& input = {});
 
+// Standard error is a terminal, and standard output too when
+// stdout_on_terminal, else a file read into ToolRun::out; ToolRun::err
+// holds what the terminal showed (of both, when both are on it).
+ToolRun RunToolOnTerminal(const std::vector<std::string>& args, bool stdout_on_terminal);
+
 // A fresh file in the test's temporary folder holding text.
 std::string WriteTempFile(const std::string& name, const std::string& text);
 

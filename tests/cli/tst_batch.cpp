@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -107,7 +108,16 @@ TEST(Batch, JsonlRowsMatchSinglePlates) {
         EXPECT_EQ(got, expected) << "row " << i + 1 << ": " << rows[i];
     }
     EXPECT_EQ(records[rows.size() - 2]["error"]["kind"], "input") << "a flag that is not 1/0, true/false, yes/no";
-    EXPECT_NE(batch.err.find("rows read, "), std::string::npos) << "a summary when rows failed";
+    std::map<std::string, int> failed;
+    for (const json& record : records) {
+        if (!record["ok"]) ++failed[record["error"]["kind"]];
+    }
+    const int failures = failed["invalid"] + failed["incomplete"] + failed["input"];
+    EXPECT_EQ(batch.err, "tarnwick-decode: " + std::to_string(rows.size()) + " rows read, " +
+                             std::to_string(rows.size() - failures) + " decoded, " + std::to_string(failures) +
+                             " failed (" + std::to_string(failed["invalid"]) + " invalid, " +
+                             std::to_string(failed["incomplete"]) + " incomplete, " + std::to_string(failed["input"]) +
+                             " input)\n");
     const ToolRun quiet = RunTool({"--batch", WriteTempFile("plates.csv", Csv(rows)), "-f", "jsonl", "-q"});
     EXPECT_EQ(quiet.err, "");
 }
@@ -209,7 +219,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 
 // What a spreadsheet makes of it: its own names, ';', CRLF, Windows-1252.
 std::string SpreadsheetExport() {
-    std::string text = Replaced(Replaced(Csv(MixedRows(), "\r\n"), ",", ";"), "valid", "caf\xE9");
+    std::string text = Replaced(Replaced(Csv(MixedRows(), "\r\n"), ",", ";"), "valid", "caf\xE9 \x80");
     return " Year ;VIN;Body;Color;Trim;Date;DSO;Axle;Trans;Warranty_Only;Note" + text.substr(text.find('\r'));
 }
 
@@ -224,8 +234,13 @@ const LayoutCase kLayouts[] = {
     {"empty_lines_skipped", WithBlankLines()},
     {"semicolons_found_by_auto", Replaced(kPlain, ",", ";")},
     {"tabs_given", Replaced(kPlain, ",", "\t"), {"--delimiter", "tab"}},
-    {"spreadsheet_export", SpreadsheetExport(), {"--encoding", "windows-1252", "--map", "warranty=vin"}},
+    {"spreadsheet_export", SpreadsheetExport(), {"--encoding", "windows-1252", "--map", "warranty=VIN"}},
     {"blanks_around_codes_trimmed", Replaced(kPlain, ",", " , "), {"--trim-blanks"}},
+    // No-break, figure, narrow no-break, thin and ideographic spaces.
+    {"unicode_blanks_trimmed",
+     Replaced(kPlain, ",", "\xC2\xA0\xE2\x80\x87,\xE2\x80\xAF\xE2\x80\x89\xE3\x80\x80"),
+     {"--trim-blanks"}},
+    {"stray_quotes_are_characters", Replaced(kPlain, "valid", "12\" wheels \"as new")},
 };
 
 class Layouts : public ::testing::TestWithParam<LayoutCase> {};
@@ -273,21 +288,27 @@ TEST(Batch, QuotedTextIsCarriedThroughUnchanged) {
 }
 
 // A malformed row in the middle costs that row alone: one input record in
-// its place, and the rows after it decode.
+// its place that keeps the columns read, and the rows after it decode.
 struct MalformedCase {
     std::string name;
     std::string row;
-    std::string message_part;
+    std::string message;   // after "Line N: "
+    std::size_t kept = 0;  // leading columns carried as they stand; the rest are empty
 };
 
 void PrintTo(const MalformedCase& c, std::ostream* os) { *os << c.name; }
 
+const std::string kQuoteRule =
+    " (a field holding a delimiter, quote or line break must be quoted whole, its quotes doubled).";
+
 const MalformedCase kMalformed[] = {
-    {"too_few_fields", "1965,5R09A200000,63A,M", "has 4 fields where the header has 11"},
-    {"too_many_fields", Row(ValidPlate(ModelYear::Y1965), "", "x") + ",extra", "has 12 fields"},
-    {"text_after_closing_quote", "1965,\"5R09A200000\"X,63A,M,F5,28K,71,8,5,,n", "quote out of place in field 2"},
-    {"quote_inside_unquoted_field", "1965,5R09A2\"00000,63A,M,F5,28K,71,8,5,,n", "quote out of place in field 2"},
-    {"quote_never_closed", "1965,\"5R09A200000,63A,M,F5,28K,71,8,5,,n", "quote out of place in field 2"},
+    {"too_few_fields", "1965,5R09A200000,63A,M", "the row has 4 fields where the header has 11.", 4},
+    {"too_many_fields", Row(ValidPlate(ModelYear::Y1965), "", "x") + ",extra",
+     "the row has 12 fields where the header has 11.", 11},
+    {"text_after_closing_quote", "1965,5R09A200000,\"63A\"X,M,F5,28K,71,8,5,,n",
+     "field 3 has text after its closing quote" + kQuoteRule, 2},
+    {"quote_never_closed", "1965,5R09A200000,63A,M,F5,28K,71,8,5,,\"n", "the quote that opens field 11 is never closed" + kQuoteRule,
+     10},
 };
 
 class Malformed : public ::testing::TestWithParam<MalformedCase> {};
@@ -311,11 +332,14 @@ TEST_P(Malformed, BecomesOneInputRecordAndTheRestDecodes) {
             EXPECT_EQ(records[i]["ok"], true) << "row " << i + 1;
             continue;
         }
-        EXPECT_EQ(records[i]["error"]["kind"], "input");
-        EXPECT_TRUE(records[i]["error"]["field"].is_null());
-        const std::string line = records[i]["error"]["lines"][0];
-        EXPECT_NE(line.find("Line " + std::to_string(bad_row + 1) + ":"), std::string::npos) << line;
-        EXPECT_NE(line.find(GetParam().message_part), std::string::npos) << line;
+        EXPECT_EQ(records[i]["error"],
+                  json({{"kind", "input"},
+                        {"field", nullptr},
+                        {"lines", {"Line " + std::to_string(bad_row + 1) + ": " + GetParam().message}}}));
+        const std::vector<std::string> fields = Split(GetParam().row);
+        const std::vector<std::string> names = Split(kHeader);
+        for (std::size_t k = 0; k < names.size(); ++k)
+            EXPECT_EQ(records[i]["input"][names[k]], k < GetParam().kept ? fields[k] : "") << names[k];
     }
 
     // The csv shape keeps its columns on the malformed row too.
@@ -327,7 +351,9 @@ TEST_P(Malformed, BecomesOneInputRecordAndTheRestDecodes) {
     std::size_t count = 0;
     while (reader.Next(record) == cli::ReadResult::Record) {
         EXPECT_EQ(record.fields.size(), 11u + 2 + kResultCount + 3);
-        ++count;
+        if (count++ == bad_row) {
+            EXPECT_EQ(record.fields[1], GetParam().kept > 1 ? "5R09A200000" : "");
+        }
     }
     EXPECT_EQ(count, rows.size() + 1);
 }
@@ -379,6 +405,9 @@ TEST(Batch, CarriedColumnsAreQuotedAsNeeded) {
     const ToolRun run = RunTool({"--batch", WriteTempFile("cr.csv", csv)});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find(",\"a\rb\","), std::string::npos) << run.out;
+    // A stray quote read as a character is written back doubled, inside quotes.
+    const ToolRun stray = RunTool({"--batch", WriteTempFile("stray.csv", Replaced(csv, "a\rb", "12\" wheels"))});
+    EXPECT_NE(stray.out.find(",\"12\"\" wheels\","), std::string::npos) << stray.out;
     // A comma inside a ';' file, and a backslash for json.
     const std::string semicolons = Replaced(Replaced(csv, ",", ";"), "a\rb", "a,b\\c");
     const ToolRun from_semicolons = RunTool({"--batch", WriteTempFile("semi.csv", semicolons)});
@@ -387,12 +416,70 @@ TEST(Batch, CarriedColumnsAreQuotedAsNeeded) {
     EXPECT_EQ(json::parse(as_jsonl.out)["input"]["note"], "a,b\\c");
 }
 
-// The output, decoded again, is the same file: its own columns are replaced.
-TEST(Batch, OutputDecodesAgainToTheSameOutput) {
-    const ToolRun first = RunTool({"--batch", WriteTempFile("plates.csv", Csv(MixedRows()))});
+// No input column is lost: one named like an output column is kept as
+// NAME_input, a second one of a name as NAME_2, each said on standard
+// error; and the output, decoded again, is the same file.
+TEST(Batch, EveryInputColumnIsKeptUnderAUniqueName) {
+    std::string csv = std::string(kHeader) + ",Engine,Row,OK,NOTE\n";
+    for (const std::string& row : MixedRows())
+        csv += row + ",\"rebuilt 302, block #C5AE\",7,yes,second note\n";
+    const std::string input = WriteTempFile("plates.csv", csv);
+    const ToolRun first = RunTool({"--batch", input});
+    std::string expected_header = std::string(kHeader) + ",Engine_input,Row_input,OK_input,NOTE_2,row,ok";
+    for (ResultItem item : kAllResultItems)
+        expected_header += "," + std::string(cli::ResultKey(item));
+    EXPECT_EQ(first.out.substr(0, first.out.find('\n')), expected_header + ",error_kind,error_field,error_message");
+    EXPECT_EQ(first.out.substr(first.out.find('\n') + 1, first.out.find(",1,true,") - first.out.find('\n') - 1),
+              MixedRows().front() + ",\"rebuilt 302, block #C5AE\",7,yes,second note");
+    const std::string notices =
+        "tarnwick-decode: column 12, \"Engine\", is written as \"Engine_input\": the output has a column of that name "
+        "for its result\n"
+        "tarnwick-decode: column 13, \"Row\", is written as \"Row_input\": the output has a column of that name for its "
+        "result\n"
+        "tarnwick-decode: column 14, \"OK\", is written as \"OK_input\": the output has a column of that name for its "
+        "result\n"
+        "tarnwick-decode: column 15, \"NOTE\", is written as \"NOTE_2\": another column has that name\n";
+    EXPECT_EQ(first.err.substr(0, notices.size()), notices);
+    EXPECT_EQ(RunTool({"--batch", input, "-q"}).err, "");
+
+    // In json lines the input sits apart from the results: only the second
+    // NOTE needs a new name.
+    const ToolRun as_jsonl = RunTool({"--batch", input, "-f", "jsonl"});
+    EXPECT_EQ(as_jsonl.err.substr(0, as_jsonl.err.find('\n') + 1), notices.substr(notices.rfind("tarnwick")));
+    const json record = JsonLines(as_jsonl.out).front();
+    EXPECT_EQ(record["input"].size(), 15u);
+    EXPECT_EQ(record["input"]["Engine"], "rebuilt 302, block #C5AE");
+    EXPECT_EQ(record["input"]["NOTE_2"], "second note");
+
     const ToolRun second = RunTool({"--batch", WriteTempFile("decoded.csv", first.out)});
     EXPECT_EQ(second.status, first.status) << second.err;
     EXPECT_EQ(second.out, first.out);
+    EXPECT_EQ(second.err, first.err.substr(notices.size())) << "nothing renamed again";
+}
+
+// What spreadsheets ask for: another delimiter, a byte-order mark, CR LF;
+// the same records otherwise.
+TEST(Batch, SpreadsheetOptions) {
+    const std::string input = WriteTempFile("plates.csv", Csv(MixedRows()));
+    const ToolRun plain = RunTool({"--batch", input});
+    for (const auto& [delimiter, name] : {std::pair{';', ";"}, std::pair{'\t', "tab"}}) {
+        const ToolRun excel = RunTool({"--batch", input, "--output-delimiter", name, "--bom", "--crlf"});
+        EXPECT_EQ(excel.status, plain.status);
+        ASSERT_EQ(excel.out.substr(0, 3), "\xEF\xBB\xBF");
+        std::vector<std::vector<std::string>> records[2];
+        for (const auto& [text, at] : {std::pair{plain.out, 0}, std::pair{excel.out.substr(3), 1}}) {
+            cli::CsvReader reader;
+            reader.set_delimiter(at == 0 ? ',' : delimiter);
+            reader.Feed(text);
+            reader.FinishInput();
+            cli::CsvRecord record;
+            while (reader.Next(record) == cli::ReadResult::Record)
+                records[at].emplace_back(record.fields.begin(), record.fields.end());
+        }
+        EXPECT_EQ(records[1], records[0]);
+        EXPECT_EQ(static_cast<std::size_t>(std::count(excel.out.begin(), excel.out.end(), '\r')), records[0].size())
+            << "CR LF after each record, LF inside a field";
+    }
 }
 
 // Rows that are not UTF-8 fail alone, naming the column; other encodings
@@ -424,9 +511,11 @@ TEST(Batch, YearAndModeForTheWholeFile) {
     got.erase("row");
     got.erase("input");
     EXPECT_EQ(got, expected);
-    const ToolRun both = RunTool({"--batch", WriteTempFile("p.csv", Csv(MixedRows())), "-y", "1966"});
+    const std::string path = WriteTempFile("p.csv", Csv(MixedRows()));
+    const ToolRun both = RunTool({"--batch", path, "-y", "1966"});
     EXPECT_EQ(both.status, 2);
-    EXPECT_NE(both.err.find("drop one"), std::string::npos) << both.err;
+    EXPECT_EQ(both.err,
+              "tarnwick-decode: " + path + ": the year is given twice, by --year and by the column \"year\"; drop one of them\n");
 }
 
 TEST(Batch, AllRowsDecodedGivesStatusZero) {

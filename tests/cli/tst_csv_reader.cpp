@@ -56,7 +56,8 @@ std::vector<Read> ReadAll(const std::string& text, std::size_t piece, std::size_
 }
 
 constexpr RecordProblem kOk = RecordProblem::None;
-constexpr RecordProblem kQuote = RecordProblem::BrokenQuote;
+constexpr RecordProblem kAfter = RecordProblem::TextAfterQuote;
+constexpr RecordProblem kOpen = RecordProblem::UnclosedQuote;
 constexpr RecordProblem kLong = RecordProblem::TooLong;
 
 struct ReaderCase {
@@ -95,26 +96,32 @@ const ReaderCase kCases[] = {
     {"quoted_empty_and_only_quotes", "\"\",\"\"\"\"\n", {{{"", "\""}, 1, kOk}}},
     {"quoted_at_end_of_input", "a,\"b\"", {{{"a", "b"}, 1, kOk}}},
     {"quoted_then_crlf", "\"a\"\r\n\"b\"\r\n", {{{"a"}, 1, kOk}, {{"b"}, 2, kOk}}},
-    {"text_after_closing_quote", "\"a\"x,b\nc\n", {{{}, 1, kQuote}, {{"c"}, 2, kOk}}},
-    {"quote_in_unquoted_field", "a,b\"c\nd\n", {{{}, 1, kQuote}, {{"d"}, 2, kOk}}},
+    // A broken record keeps the fields before the fault: they name the row.
+    {"text_after_closing_quote", "k,\"a\"\"b\"x,b\nc\n", {{{"k"}, 1, kAfter}, {{"c"}, 2, kOk}}},
+    {"kept_field_unescaped", "\"k\"\"\",\"a\"x,b\nc\n", {{{"k\""}, 1, kAfter}, {{"c"}, 2, kOk}}},
+    // As spreadsheets and Python read it: 12" wheels.
+    {"quote_in_unquoted_field", "a,12\" wheels,b\"\"c\"\nd\n", {{{"a", "12\" wheels", "b\"\"c\""}, 1, kOk}, {{"d"}, 2, kOk}}},
     // The unclosed quote would swallow the rest; the lines after its own
     // are read again as records.
-    {"quote_never_closed", "a,\"b\nc,d\ne\n", {{{}, 1, kQuote}, {{"c", "d"}, 2, kOk}, {{"e"}, 3, kOk}}},
+    {"quote_never_closed", "a,\"b\nc,d\ne\n", {{{"a"}, 1, kOpen}, {{"c", "d"}, 2, kOk}, {{"e"}, 3, kOk}}},
     {"quote_closed_lines_later_by_other_text",
      "a,\"b\nc,d\ne,\"f\"\n",
-     {{{}, 1, kQuote}, {{"c", "d"}, 2, kOk}, {{"e", "f"}, 3, kOk}}},
+     {{{"a"}, 1, kAfter}, {{"c", "d"}, 2, kOk}, {{"e", "f"}, 3, kOk}}},
     {"line_over_limit", "a\n" + std::string(100, 'x') + "\nb\n", {{{"a"}, 1, kOk}, {{}, 2, kLong}, {{"b"}, 3, kOk}}},
+    {"fields_within_limit_kept",
+     "id,\"x\"\"\"," + std::string(100, 'x') + "\nb\n",
+     {{{"id", "x\""}, 1, kLong}, {{"b"}, 2, kOk}}},
     {"quoted_field_over_limit",
      "\"" + std::string(50, 'x') + "\n" + std::string(50, 'y') + "\"\nb\n",
-     {{{}, 1, kLong}, {{}, 2, kQuote}, {{"b"}, 3, kOk}}},
+     {{{}, 1, kLong}, {{std::string(50, 'y') + "\""}, 2, kOk}, {{"b"}, 3, kOk}}},
     // Judged by where the fault shows, not by how much was read so far.
     {"quote_fault_beyond_limit", "\"" + std::string(70, 'x') + "\"y\nb\n", {{{}, 1, kLong}, {{"b"}, 2, kOk}}},
     {"quote_fault_at_the_limit_seen_by_its_next_byte",
      std::string(61, 'x') + ",\"\"\rz" + std::string(10, 'z') + "\nb\n",
-     {{{}, 1, kQuote}, {{"b"}, 2, kOk}}},
+     {{{std::string(61, 'x')}, 1, kAfter}, {{"b"}, 2, kOk}}},
     {"quote_fault_within_limit_of_long_line",
      "\"a\"x" + std::string(100, 'z') + "\nb\n",
-     {{{}, 1, kQuote}, {{"b"}, 2, kOk}}},
+     {{{}, 1, kAfter}, {{"b"}, 2, kOk}}},
 };
 
 class Reader : public ::testing::TestWithParam<ReaderCase> {};
@@ -163,7 +170,7 @@ TEST(ReaderErrors, Utf16IsRefusedWithAHint) {
         CsvReader reader(64);
         std::vector<Read> records;
         EXPECT_EQ(ReadPieces(reader, std::string(mark) + std::string("y\0e\0", 4), 1, records), ReadResult::Error);
-        EXPECT_NE(reader.ErrorText().find("save it as UTF-8"), std::string::npos);
+        EXPECT_EQ(reader.ErrorText(), "it starts with a UTF-16 byte-order mark");
     }
 }
 

@@ -2,6 +2,7 @@
 // always parse, and rows as wide as their header.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -35,8 +36,9 @@ std::string Written(Write write) {
     return text.str();
 }
 
-std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text, char delimiter = ',') {
     CsvReader reader;
+    reader.set_delimiter(delimiter);
     reader.Feed(text);
     reader.FinishInput();
     CsvRecord record;
@@ -105,7 +107,8 @@ TEST(JsonWriter, MalformedUtf8BecomesReplacementCharacter) {
     }
 }
 
-// Every row has as many fields as the header, success or failure alike.
+// Every row has as many fields as the header, success or failure alike, in
+// every layout a spreadsheet may ask for.
 TEST(CsvWriter, RowsAsWideAsTheHeader) {
     PlateJudge judge;
     std::vector<Verdict> verdicts(4);
@@ -124,19 +127,23 @@ TEST(CsvWriter, RowsAsWideAsTheHeader) {
     ASSERT_TRUE(verdicts[0].ok());
     ASSERT_EQ(verdicts[2].lines().size(), 3u);
 
-    const std::vector<std::string_view> columns = {"id", "note"};
-    const std::vector<std::string_view> fields = {"1", "a, b"};
-    const std::string csv = Written([&](OutputSink& out) {
-        WriteCsvHeader(out, columns);
-        for (std::size_t i = 0; i < verdicts.size(); ++i)
-            WriteCsvRecord(out, fields, i + 1, verdicts[i]);
-    });
-    const auto rows = ReadCsv(csv);
-    ASSERT_EQ(rows.size(), 1 + verdicts.size());
-    for (const auto& row : rows)
-        EXPECT_EQ(row.size(), rows.front().size());
-    EXPECT_EQ(rows[3].back(), std::string(verdicts[2].lines()[0]) + "\n" + std::string(verdicts[2].lines()[1]) + "\n" +
-                                  std::string(verdicts[2].lines()[2]));
+    const std::vector<std::string> columns = {"id", "note"};
+    const std::vector<std::string_view> fields = {"1", "a, b;\tc"};
+    for (const CsvStyle& style : {CsvStyle(), CsvStyle(';', true), CsvStyle('\t', false)}) {
+        const std::string csv = Written([&](OutputSink& out) {
+            WriteCsvHeader(out, columns, style);
+            for (std::size_t i = 0; i < verdicts.size(); ++i)
+                WriteCsvRecord(out, fields, i + 1, verdicts[i], style);
+        });
+        const auto rows = ReadCsv(csv, style.delimiter());
+        ASSERT_EQ(rows.size(), 1 + verdicts.size());
+        for (const auto& row : rows)
+            EXPECT_EQ(row.size(), 2 + 17u);
+        EXPECT_EQ(rows[1][1], fields[1]);
+        EXPECT_EQ(rows[3].back(), std::string(verdicts[2].lines()[0]) + "\n" + std::string(verdicts[2].lines()[1]) +
+                                      "\n" + std::string(verdicts[2].lines()[2]));
+        EXPECT_EQ(std::count(csv.begin(), csv.end(), '\r'), style.line_end() == "\r\n" ? 5 : 0);
+    }
 }
 
 TEST(OutputSink, FailureIsKeptAndReported) {

@@ -132,6 +132,8 @@ const FailureCase kFailures[] = {
     {"dso_over_2", Change(ModelYear::Y1965, &SamplePlate::dso, "711"), "", "input", "dso", "dso \"711\" holds"},
     {"axle_over_1", Change(ModelYear::Y1965, &SamplePlate::axle, "88"), "", "input", "axle", "axle \"88\" holds"},
     {"trans_over_1", Change(ModelYear::Y1965, &SamplePlate::trans, "55"), "", "input", "trans", "trans \"55\" holds"},
+    {"invisible_characters_shown", Change(ModelYear::Y1965, &SamplePlate::body, "63A\xC2\xA0"), "", "input", "body",
+     "body \"63A<U+00A0>\" holds 4 characters; it takes at most 3."},
     // Counted in characters: two two-byte letters fit the trim field.
     {"length_in_characters", Change(ModelYear::Y1965, &SamplePlate::trim, "\xC3\xA9\xC3\xA9"), "", "invalid", "trim",
      ""},

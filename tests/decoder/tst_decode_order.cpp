@@ -57,6 +57,12 @@ const FailureCase kFailures[] = {
          p.color = "?";
      },
      S::YearDigit},
+    {"transmission_before_axle", Y::Y1966,
+     [](auto& p) {
+         p.trans = "Q";
+         p.axle = "Q";
+     },
+     S::Transmission},
     {"axle_before_dso", Y::Y1970,
      [](auto& p) {
          p.axle = "1";
