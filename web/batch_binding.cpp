@@ -39,6 +39,9 @@ cli::BatchSettings SettingsOf(const val& given) {
     for (std::size_t i = 0; i < count; ++i)
         settings.columns.renames.push_back({renames[i][0].as<std::string>(), renames[i][1].as<std::string>()});
     settings.input_name = given["inputName"].as<std::string>();
+    settings.output_delimiter = given["outputDelimiter"].as<std::string>().front();
+    settings.bom = given["bom"].as<bool>();
+    settings.crlf = given["crlf"].as<bool>();
     return settings;
 }
 
@@ -112,11 +115,15 @@ public:
     std::string Problem() const { return session_.problem(); }
     double RowsRead() const { return static_cast<double>(session_.counts().read); }
 
-    // {rowsRead, summary, failures, failureCount, tallies}.
+    // {rowsRead, summary, notices, failures, failureCount, tallies}.
     val Outcome() const {
         val outcome = val::object();
         outcome.set("rowsRead", RowsRead());
         outcome.set("summary", Summary());
+        val notices = val::array();
+        for (const std::string& notice : session_.notices())
+            notices.call<void>("push", notice);
+        outcome.set("notices", notices);
         outcome.set("failureCount", static_cast<double>(session_.counts().failed()));
         val failures = val::array();
         for (const FailingRow& failing : failures_)

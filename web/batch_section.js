@@ -17,6 +17,7 @@ const PREVIEW_BYTES = 1 << 20;
 const NOT_IN_FILE = '-1';
 
 const byId = (id) => document.getElementById(id);
+const separator = (choice) => (choice === 'tab' ? '\t' : choice);
 const numberText = (n) => Math.round(n).toLocaleString('en-US');
 
 function sizeText(bytes) {
@@ -50,6 +51,7 @@ class BatchSection {
     this.options = {
       delimiter: byId('batchDelimiter'), encoding: byId('batchEncoding'), year: byId('batchYear'),
       format: byId('batchFormat'), warrantyOnly: byId('batchWarrantyOnly'), trim: byId('batchTrim'),
+      outputDelimiter: byId('batchOutputDelimiter'), bom: byId('batchBom'), crlf: byId('batchCrlf'),
     };
     this.progress = byId('batchProgress');
     this.rate = byId('batchRate');
@@ -69,6 +71,8 @@ class BatchSection {
     this.options.encoding.addEventListener('change', () => this.readHeader());
     this.options.year.addEventListener('change', () => this.markNeededColumns());
     this.options.warrantyOnly.addEventListener('change', () => this.markNeededColumns());
+    this.options.format.addEventListener('change', () => this.markCsvOptions());
+    this.markCsvOptions();
     this.startButton.addEventListener('click', () => this.open(this.file));
     this.cancelButton.addEventListener('click', () => this.cancel());
   }
@@ -99,11 +103,13 @@ class BatchSection {
   }
 
   settings() {
-    const { delimiter, encoding, year, format, warrantyOnly, trim } = this.options;
+    const { delimiter, encoding, year, format, warrantyOnly, trim, outputDelimiter, bom, crlf } = this.options;
+    const csv = format.value === 'csv';
     return {
-      delimiter: delimiter.value === 'tab' ? '\t' : delimiter.value === 'auto' ? '' : delimiter.value,
+      delimiter: delimiter.value === 'auto' ? '' : separator(delimiter.value),
       encoding: encoding.value, year: year.value, format: format.value,
       warrantyOnly: warrantyOnly.checked, trim: trim.checked, renames: this.renames(), inputName: this.file.name,
+      outputDelimiter: csv ? separator(outputDelimiter.value) : ',', bom: csv && bom.checked, crlf: csv && crlf.checked,
     };
   }
 
@@ -197,6 +203,11 @@ class BatchSection {
     }
   }
 
+  // The spreadsheet options shape CSV output only.
+  markCsvOptions() {
+    byId('batchSpreadsheet').disabled = this.options.format.value !== 'csv';
+  }
+
   async start() {
     if (!this.file) return;
     await this.headerRead;
@@ -225,17 +236,17 @@ class BatchSection {
     if (on) {
       this.download.hidden = true;
       URL.revokeObjectURL(this.download.href);
-      byId('batchFailures').replaceChildren();
-      byId('batchReport').replaceChildren();
+      for (const id of ['batchNotices', 'batchFailures', 'batchReport']) byId(id).replaceChildren();
     }
   }
 
+  // The rate once there is time enough to tell it.
   showProgress({ rows, bytes, seconds }) {
     this.progress.max = Math.max(this.file.size, 1);
     this.progress.value = bytes;
     this.rate.dataset.rows = numberText(rows);
-    this.rate.textContent = seconds > 0
-      ? `${numberText(rows)} rows, ${numberText(rows / seconds)} rows/s` : `${numberText(rows)} rows`;
+    const count = `${numberText(rows)} ${rows === 1 ? 'row' : 'rows'}`;
+    this.rate.textContent = seconds >= 0.1 ? `${count}, ${numberText(rows / seconds)} rows/s` : count;
   }
 
   finished({ problem, outcome, seconds, blob }, settings) {
@@ -246,6 +257,7 @@ class BatchSection {
     this.progress.value = this.progress.max;
     this.showProgress({ rows: outcome.rowsRead, bytes: this.file.size, seconds });
     this.summary.textContent = outcome.summary;
+    byId('batchNotices').replaceChildren(...outcome.notices.map((notice) => element('li', { textContent: notice })));
     const name = `${this.file.name.replace(/\.[^.]*$/, '')}-decoded.${settings.format === 'jsonl' ? 'jsonl' : 'csv'}`;
     this.download.href = URL.createObjectURL(blob);
     this.download.download = name;

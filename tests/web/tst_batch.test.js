@@ -11,7 +11,8 @@ import {
 import { NAMES, registryRows, tempDir, toolOutput, toolRun, writeCsv } from './table_plates.js';
 
 const HEADER = ['year', 'warranty_only', ...NAMES, 'owner'];
-// As a spreadsheet on Windows saves it: other names, ';', CR LF, Windows-1252.
+// As a spreadsheet on Windows saves it: other names, ';', CR LF,
+// Windows-1252; decoded to CSV for the same spreadsheet.
 const EXPORT_HEADER = ['Model Year', 'Warranty Only', 'VIN', 'Body', 'Paint', 'Trim', 'Date', 'DSO', 'Axle', 'Trans',
   'Owner'];
 const EXPORT_MAP = { year: 'Model Year', warranty: 'VIN', color: 'Paint', warranty_only: 'Warranty Only' };
@@ -55,6 +56,12 @@ for (const { format, spreadsheet } of CASES) {
           await page.selectOption(`#batchMap-${name}`, { label: header });
           args.push('--map', `${name}=${header}`);
         }
+      }
+      if (spreadsheet && format === 'csv') {
+        await page.selectOption('#batchOutputDelimiter', ';');
+        await page.check('#batchBom');
+        await page.check('#batchCrlf');
+        args.push('--output-delimiter', ';', '--bom', '--crlf');
       }
       if (format !== 'csv' || spreadsheet) outcome = await decodeAgain(page, outcome);
       const { output: expected, says } = toolRun(args);
