@@ -100,9 +100,16 @@ public:
         session_.set_row_observer([this](const cli::RowReport& report) { Observe(report); });
     }
 
-    val Feed(const std::string& piece) {
+    // Room for the next piece of input, which the worker copies in before
+    // Feed: embind would copy a Uint8Array into a std::string byte by byte.
+    val InputBuffer(std::size_t size) {
+        input_.resize(size);
+        return val(emscripten::typed_memory_view(input_.size(), reinterpret_cast<std::uint8_t*>(input_.data())));
+    }
+
+    val Feed() {
         output_.clear();
-        session_.Feed(piece, output_);
+        session_.Feed(input_, output_);
         return Bytes();
     }
 
@@ -215,6 +222,7 @@ private:
 
     cli::BatchSettings settings_;
     cli::BatchSession session_;
+    std::string input_;
     std::string output_;
     std::optional<std::array<std::size_t, cli::kBatchColumnCount>> columns_;
     Tally years_;
@@ -250,6 +258,7 @@ val PreviewHeaderOf(const std::string& start, const val& settings) {
 EMSCRIPTEN_BINDINGS(tarnwick_batch) {
     emscripten::class_<BatchRun>("BatchRun")
         .constructor<const val&>()
+        .function("inputBuffer", &BatchRun::InputBuffer)
         .function("feed", &BatchRun::Feed)
         .function("finish", &BatchRun::Finish)
         .function("problem", &BatchRun::Problem)

@@ -7,40 +7,14 @@ import loadBatch from './batch.js';
 const core = await loadBatch();
 
 const PROGRESS_EVERY_MS = 200;
-// Output pieces are gathered into a Blob this large, which the browser may
-// keep outside the worker (on disk for a large file).
-const BLOB_BYTES = 4 << 20;
-
-class OutputParts {
-  constructor() {
-    this.blobs = [];
-    this.pieces = [];
-    this.bytes = 0;
-  }
-
-  // view is valid until the session's next call: copied at once.
-  add(view) {
-    if (view.length === 0) return;
-    this.pieces.push(view.slice());
-    this.bytes += view.length;
-    if (this.bytes >= BLOB_BYTES) this.seal();
-  }
-
-  seal() {
-    this.blobs.push(new Blob(this.pieces));
-    this.pieces = [];
-    this.bytes = 0;
-  }
-
-  blob(type) {
-    this.seal();
-    return new Blob(this.blobs, { type });
-  }
-}
 
 async function run({ file, settings }) {
   const session = new core.BatchRun(settings);
-  const output = new OutputParts();
+  // Each output piece is copied out of the wasm memory at once (a view is
+  // valid until the session's next call) into a Blob, which the browser may
+  // keep outside the worker, on disk for a large file.
+  const parts = [];
+  const keep = (view) => view.length > 0 && parts.push(new Blob([view]));
   const started = performance.now();
   let reported = started;
   let bytesRead = 0;
@@ -49,7 +23,8 @@ async function run({ file, settings }) {
     const { done, value } = await reader.read();
     if (done) break;
     bytesRead += value.length;
-    output.add(session.feed(value));
+    session.inputBuffer(value.length).set(value);
+    keep(session.feed());
     if (session.problem() !== '') break;
     const now = performance.now();
     if (now - reported >= PROGRESS_EVERY_MS) {
@@ -57,14 +32,13 @@ async function run({ file, settings }) {
       postMessage({ type: 'progress', rows: session.rowsRead(), bytes: bytesRead, seconds: (now - started) / 1000 });
     }
   }
-  if (session.problem() === '') output.add(session.finish());
+  if (session.problem() === '') keep(session.finish());
   const problem = session.problem();
   const outcome = problem === '' ? session.outcome() : null;
   const seconds = (performance.now() - started) / 1000;
   const type = settings.format === 'jsonl' ? 'application/jsonl' : 'text/csv';
-  const memory = core.HEAPU8.buffer.byteLength;
   session.delete();
-  postMessage({ type: 'done', problem, outcome, seconds, memory, blob: problem === '' ? output.blob(type) : null });
+  postMessage({ type: 'done', problem, outcome, seconds, blob: problem === '' ? new Blob(parts, { type }) : null });
 }
 
 self.onmessage = ({ data }) => {
