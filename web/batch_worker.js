@@ -19,13 +19,20 @@ async function run({ file, settings }) {
   let reported = started;
   let bytesRead = 0;
   const reader = file.stream().getReader();
+  // The next piece is asked for before this one is decoded, so that the
+  // browser reads while the worker decodes.
+  let next = reader.read();
   for (;;) {
-    const { done, value } = await reader.read();
+    const { done, value } = await next;
     if (done) break;
+    next = reader.read();
     bytesRead += value.length;
     session.inputBuffer(value.length).set(value);
     keep(session.feed());
-    if (session.problem() !== '') break;
+    if (session.problem() !== '') {
+      reader.cancel();
+      break;
+    }
     const now = performance.now();
     if (now - reported >= PROGRESS_EVERY_MS) {
       reported = now;
