@@ -7,6 +7,7 @@
 #include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/main/decoder_window.h"
+#include "tarnwick_version.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ std::unique_ptr<tarnwick::ui::DecoderWindow> OpenDecoderWindow() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Decoder"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.3"));
+    QApplication::setApplicationVersion(QString::fromUtf8(tarnwick::kVersion.data(), tarnwick::kVersion.size()));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.Decoder"));
     tarnwick::ui::InstallFontSubstitutes();
 

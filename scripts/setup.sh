@@ -10,8 +10,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   fonts-liberation2 xvfb xauth
+  dbus-daemon at-spi2-core libatspi2.0-dev
   clang libclang-rt-14-dev
-  file dpkg-dev
+  file dpkg-dev ca-certificates
   emscripten chromium nodejs
 )
 

@@ -2,11 +2,11 @@
 // installed app opening a CSV file or a file shared to it. The section's
 // code, its worker and their WebAssembly load on the first of these.
 
-export const NOT_LOADED = 'The file decoder could not be loaded; it needs the network the first time.';
+const NOT_LOADED = 'The file decoder could not be loaded; it needs the network the first time.';
 
 export function attachBatchEntry(decoderPage) {
   let section = null;
-  const batch = () => (section ??= import('./batch_section.js').then((m) => m.createBatchSection(decoderPage))
+  const batch = () => (section ??= import('./batch_section.js').then((m) => m.createBatchSection(decoderPage, NOT_LOADED))
     .catch(() => {
       section = null;
       document.getElementById('batchPanel').textContent = NOT_LOADED;

@@ -3,7 +3,6 @@
 // Cancel, then the summary, the download, the failing rows that open in the
 // form, and the registry report. Every rule of a run is the tool's batch
 // session in the worker; this file only asks it and shows its answers.
-import { NOT_LOADED } from './batch_entry.js';
 import { showReport } from './batch_report.js';
 
 const STORAGE_KEY = 'tarnwick-batch-choices';
@@ -33,21 +32,24 @@ function element(tag, properties = {}, children = []) {
 }
 
 // The section's controls come with its code, so a first visit does not
-// fetch them.
-export async function createBatchSection(decoderPage) {
-  const [panel] = await Promise.all([
+// fetch them. The year choices are the core's, so the section waits for it.
+// notLoaded is what the section says when its worker cannot be loaded.
+export async function createBatchSection(decoderPage, notLoaded) {
+  const [panel, core] = await Promise.all([
     fetch('batch_panel.html').then((response) => response.text()),
+    decoderPage.loader.ready,
     new Promise((resolve) => {
       document.head.append(element('link', { rel: 'stylesheet', href: 'batch.css', onload: resolve, onerror: resolve }));
     }),
   ]);
   byId('batchPanel').innerHTML = panel;
-  return new BatchSection(decoderPage);
+  return new BatchSection(decoderPage, core, notLoaded);
 }
 
 class BatchSection {
-  constructor(decoderPage) {
+  constructor(decoderPage, core, notLoaded) {
     this.decoderPage = decoderPage;
+    this.notLoaded = notLoaded;
     this.options = {
       delimiter: byId('batchDelimiter'), encoding: byId('batchEncoding'), year: byId('batchYear'),
       format: byId('batchFormat'), warrantyOnly: byId('batchWarrantyOnly'), trim: byId('batchTrim'),
@@ -63,7 +65,7 @@ class BatchSection {
     this.file = null;
     this.preview = null;
 
-    const yearLabels = decoderPage.core.yearLabels();
+    const yearLabels = core.yearLabels();
     this.options.year.append(...yearLabels.map((label) => element('option', { value: label, textContent: label })));
     this.restoreChoices();
 
@@ -132,7 +134,7 @@ class BatchSection {
         this.worker.addEventListener('message', resolve, { once: true });
         this.worker.addEventListener('error', () => {
           this.worker = null;
-          reject(new Error(NOT_LOADED));
+          reject(new Error(this.notLoaded));
         }, { once: true });
       });
     }

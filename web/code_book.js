@@ -7,6 +7,18 @@ function matches(row, query) {
   return query === '' || row.some((cell) => cell.toLowerCase().includes(query));
 }
 
+// A body style's code reads "63A / 07": either half is a code.
+function isCode([code], query) {
+  return code.toLowerCase().split(' / ').includes(query);
+}
+
+// Rows whose code is the query come first, and so do their tables.
+function exactFirst(found, query) {
+  const hasCode = ({ rows }) => rows.some((row) => isCode(row, query));
+  for (const { rows } of found) rows.sort((a, b) => isCode(b, query) - isCode(a, query));
+  return found.sort((a, b) => hasCode(b) - hasCode(a));
+}
+
 function tableOf(table, rows, open) {
   const details = document.createElement('details');
   details.open = open;
@@ -34,35 +46,34 @@ function tableOf(table, rows, open) {
 }
 
 export class CodeBook {
-  constructor(core) {
-    this.core = core;
-    this.labels = core.yearLabels();
+  constructor(coreLoader) {
+    this.loader = coreLoader;
     this.search = byId('codeSearch');
     this.search.addEventListener('input', () => this.render());
     this.tables = [];
   }
 
-  // The book is filled in a task of its own, so the fields answer first.
+  // The book is filled in a task of its own, so the fields answer first,
+  // and once the core has loaded.
   show(year) {
-    byId('codeBookYear').textContent = this.labels[year];
-    clearTimeout(this.pending);
-    this.pending = setTimeout(() => {
-      this.tables = this.core.codeBook(year);
-      this.render();
+    this.year = year;
+    this.loader.ready.then((core) => {
+      clearTimeout(this.pending);
+      this.pending = setTimeout(() => {
+        byId('codeBookYear').textContent = core.yearLabels()[this.year];
+        this.tables = core.codeBook(this.year);
+        this.render();
+      });
     });
   }
 
   render() {
     const query = this.search.value.trim().toLowerCase();
-    const shown = [];
-    let count = 0;
-    for (const table of this.tables) {
-      const rows = table.rows.filter((row) => matches(row, query));
-      if (rows.length === 0) continue;
-      count += rows.length;
-      shown.push(tableOf(table, rows, query !== ''));
-    }
-    byId('codeBookTables').replaceChildren(...shown);
+    const found = this.tables.map((table) => ({ table, rows: table.rows.filter((row) => matches(row, query)) }))
+      .filter(({ rows }) => rows.length > 0);
+    const count = found.reduce((sum, { rows }) => sum + rows.length, 0);
+    byId('codeBookTables').replaceChildren(
+      ...exactFirst(found, query).map(({ table, rows }) => tableOf(table, rows, query !== '')));
     byId('codeBookCount').textContent = query === '' ? '' : `${count} found`;
   }
 }

@@ -67,10 +67,6 @@ val Decode(int year, const val& texts, bool warranty_only) {
     return out;
 }
 
-int MaxLength(int field, int year) {
-    return static_cast<int>(FieldMaxLength(kAllFields.at(static_cast<std::size_t>(field)), YearAt(year)));
-}
-
 val Row(std::string_view code, std::string_view text) {
     val row = val::array();
     row.call<void>("push", Text(code));
@@ -138,7 +134,6 @@ val YearLabels() {
 EMSCRIPTEN_BINDINGS(tarnwick_decoder) {
     emscripten::function("checkSpaces", &CheckSpacesOf);
     emscripten::function("decode", &Decode);
-    emscripten::function("maxLength", &MaxLength);
     emscripten::function("codeBook", &CodeBook);
     emscripten::function("yearLabels", &YearLabels);
 }

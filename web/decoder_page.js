@@ -4,6 +4,7 @@
 // applies its outcomes to the page.
 import { showMessage } from './message_box.js';
 import { attachEntryRules, upperCaseTyped } from './entry_rules.js';
+import { ResultsPanel } from './results_panel.js';
 
 // In the core's field order: warranty, body, color, trim, date, DSO, axle, trans.
 export const FIELD_IDS = ['txtWarranty', 'txtBody', 'txtColor', 'txtTrim', 'txtDate', 'txtDSO', 'txtAxle', 'txtTrans'];
@@ -26,12 +27,13 @@ const INPUT_ERROR = 'Input Error';
 const byId = (id) => document.getElementById(id);
 
 export class DecoderPage {
-  constructor(core, plateView, codeBook) {
-    this.core = core;
+  constructor(coreLoader, plateView, codeBook) {
+    this.loader = coreLoader;
     this.plate = plateView;
     this.codeBook = codeBook;
     this.fields = FIELD_IDS.map(byId);
-    this.results = RESULT_IDS.map(byId);
+    const status = byId('resultsStatus');
+    this.results = new ResultsPanel(RESULT_IDS.map(byId), status.closest('section'), status);
     this.years = YEAR_IDS.map(byId);
     this.warrantyBox = byId('chkWarranty');
   }
@@ -42,8 +44,8 @@ export class DecoderPage {
       input.spellcheck = false;
       input.setAttribute('autocapitalize', 'characters');
       input.setAttribute('autocorrect', 'off');
-      input.enterKeyHint = 'go';
-      attachEntryRules(input, () => this.core.maxLength(field, this.selectedYear()));
+      input.setAttribute('enterkeyhint', 'go'); // WebKit reads no enterKeyHint property
+      attachEntryRules(input, () => this.plate.maxLength(field, this.selectedYear()));
       input.addEventListener('keydown', (event) => {
         if (event.key === 'Enter' && !event.isComposing) {
           event.preventDefault();
@@ -51,16 +53,39 @@ export class DecoderPage {
         }
       });
     });
-    this.years.forEach((option, year) => option.addEventListener('change', () => this.yearSelected(year)));
+    // Click, not change: choosing the year already chosen runs the year change
+    // again, as in the window (arrow keys click as well).
+    this.years.forEach((option, year) => option.addEventListener('click', () => this.yearSelected(year)));
     this.warrantyBox.addEventListener('change', () => this.warrantyChanged());
     byId('cmdDecode').addEventListener('click', () => this.decode());
     byId('cmdClear').addEventListener('click', () => this.clear());
-    // The page opens as the window does: 1964-1/2, fields placed, focus in
-    // the first field, nothing asked.
-    this.years[0].checked = true;
-    this.plate.show(0);
-    this.codeBook.show(0);
-    this.fields[this.plate.firstField(0)].focus();
+    this.adoptControls();
+    // The controls may come back after the page has started (Chromium gives
+    // them back once the document is parsed): by the page's showing at the
+    // latest.
+    window.addEventListener('pageshow', () => {
+      if (this.selectedYear() !== this.shown.year || this.warrantyOnly() !== this.shown.only) this.adoptControls();
+    });
+  }
+
+  // A fresh page opens as the window does: 1964-1/2, normal mode. A browser
+  // may give the year and the Warranty Number Only box back as they were
+  // (reload, Back); the page then takes its layout and mode from them, as a
+  // year choice in that mode would, rather than half from them.
+  adoptControls() {
+    const year = Math.max(this.selectedYear(), 0);
+    const only = this.warrantyOnly();
+    this.shown = { year, only };
+    this.years[year].checked = true;
+    this.fields.forEach((input, field) => {
+      if (field === WARRANTY) return;
+      if (only) input.value = '';
+      input.disabled = only;
+      this.box(field).hidden = only;
+    });
+    this.plate.show(year);
+    this.codeBook.show(year);
+    this.fields[only ? WARRANTY : this.plate.firstField(year)].focus();
   }
 
   selectedYear() {
@@ -94,6 +119,7 @@ export class DecoderPage {
     this.box(DATE).hidden = this.warrantyOnly();
     this.plate.show(year);
     this.codeBook.show(year);
+    this.shown.year = year;
   }
 
   // Puts a plate into the form as a paste would (capitals, cut to each
@@ -105,26 +131,39 @@ export class DecoderPage {
     this.warrantyChanged();
     this.showYear(year);
     this.fields.forEach((input, i) => {
-      if (!input.disabled) input.value = [...upperCaseTyped(texts[i])].slice(0, this.core.maxLength(i, year)).join('');
+      if (!input.disabled) input.value = [...upperCaseTyped(texts[i])].slice(0, this.plate.maxLength(i, year)).join('');
     });
     const first = warrantyOnly ? WARRANTY : this.plate.firstField(year);
     this.fields[field >= 0 && !this.fields[field].disabled ? field : first].focus();
   }
 
-  async decode() {
+  // Before the core has loaded, one Decode waits for it and then reads the
+  // fields as they are.
+  decode() {
+    if (this.loader.core) {
+      this.decodeWith(this.loader.core);
+    } else if (!this.waitingForCore) {
+      this.waitingForCore = this.loader.ready.then((core) => {
+        this.waitingForCore = null;
+        this.decodeWith(core);
+      });
+    }
+  }
+
+  async decodeWith(core) {
     const year = this.selectedYear();
     const texts = this.texts();
-    const missing = this.core.checkSpaces(year, texts, this.warrantyOnly());
+    const missing = core.checkSpaces(year, texts, this.warrantyOnly());
     if (missing) {
       await this.inputError(missing.message, missing.field);
       return;
     }
-    const outcome = this.core.decode(year, texts, this.warrantyOnly());
+    const outcome = core.decode(year, texts, this.warrantyOnly());
     if (outcome.lines) {
       await this.inputError(outcome.lines.join('\n'), outcome.field);
       return;
     }
-    outcome.results.forEach((text, item) => { this.results[item].textContent = text; });
+    this.results.show(outcome.results);
   }
 
   async inputError(message, field) {
@@ -134,12 +173,13 @@ export class DecoderPage {
 
   clear() {
     for (const field of CLEAR_ORDER) this.fields[field].value = '';
-    for (const label of this.results) label.textContent = '';
+    this.results.clear();
   }
 
   warrantyChanged() {
     this.clear();
     const only = this.warrantyOnly();
+    this.shown.only = only;
     this.fields.forEach((input, field) => {
       if (field === WARRANTY) return;
       input.disabled = only;

@@ -1,26 +1,28 @@
-// Starts the page: loads the decoder core and the plate layouts together,
-// then wires the page and the batch section's entry points and registers
-// the offline cache.
-import loadDecoder from './decoder.js';
+// Starts the page: the fields are placed and take typing at once while the
+// decoder core loads beside them, the batch section's entry points are
+// wired, and the offline cache is registered once the page has loaded,
+// whatever becomes of the core. The build writes this file and every module
+// it imports, the layouts included, into index.html; the batch section's
+// own code loads on first use.
+import layout from './layout.json' with { type: 'json' };
 import { attachBatchEntry } from './batch_entry.js';
 import { CodeBook } from './code_book.js';
+import { CoreLoader } from './core_loader.js';
 import { DecoderPage, FIELD_IDS } from './decoder_page.js';
+import { keepOfflineCopy } from './offline_copy.js';
 import { PlateView } from './plate_view.js';
 
-const [core, layout] = await Promise.all([
-  loadDecoder(),
-  fetch('layout.json').then((response) => response.json()),
-]);
-
+const loader = new CoreLoader();
 const boxes = FIELD_IDS.map((id) => document.getElementById(id).parentElement);
-const page = new DecoderPage(core, new PlateView(layout, boxes), new CodeBook(core));
+const page = new DecoderPage(loader, new PlateView(layout, boxes), new CodeBook(loader));
 // The fields show once placed; a hidden field cannot take the focus, so
 // before the page starts.
 document.documentElement.dataset.ready = 'true';
 page.start();
 attachBatchEntry(page);
-performance.mark('tarnwick-ready');
+performance.mark('tarnwick-fields');
 
-if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('sw.js');
-}
+// The offline copy's downloads wait until the page's own are done.
+const keepCopy = () => keepOfflineCopy(loader.ready);
+if (document.readyState === 'complete') keepCopy();
+else window.addEventListener('load', keepCopy, { once: true });

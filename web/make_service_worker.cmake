@@ -1,7 +1,8 @@
 # Writes SITE/sw.js from TEMPLATE: the cache name carries a hash of every
 # file in FILES and ON_USE, the files cached at installation (FILES) and
-# those cached when first used (ON_USE) are filled in. The page itself is
-# cached once, as './'.
+# those cached when first used (ON_USE) are filled in, index.html under the
+# page's address, which is how a browser asks for it (the page is all but
+# the whole of a first visit: once is enough).
 set(digest_input "")
 foreach(file ${FILES} ${ON_USE})
   file(SHA256 ${SITE}/${file} hash)

@@ -21,6 +21,10 @@ export class PlateView {
     return this.layoutOf(year).tabOrder[0];
   }
 
+  maxLength(field, year) {
+    return this.data.maxLength[year][field];
+  }
+
   show(year) {
     const index = this.data.yearLayout[year];
     const layout = this.data.layouts[index];

@@ -1,9 +1,13 @@
 // Measures the web page in Debian's chromium against the project's own
 // static server: bytes sent on a first visit (compressed, service worker's
 // caching included), time until the page is ready after navigation, and
-// Decode click to results on screen.
+// Decode click to results on screen; then first and repeat visits on a
+// throttled phone (PHONE below: Chromium's CPU and network throttling).
 //
-// Usage: node bench/web/page_benchmark.js [SITE_DIR]   (default build/web/site)
+// Usage: node bench/web/page_benchmark.js [SITE_DIR [OTHER_SITE_DIR]]
+//   SITE_DIR defaults to build/web/site; with OTHER_SITE_DIR (an earlier
+//   build, say) the phone visits alternate between the two sites, so that
+//   both meet the same load on a shared machine, and both are reported.
 import { chromium } from '@playwright/test';
 import { resolve } from 'node:path';
 import { serveSite } from '../../scripts/serve_web.js';
@@ -16,11 +20,23 @@ const PORT = 8766;
 const URL = `http://127.0.0.1:${PORT}/`;
 const LOADS = 15;
 const DECODES = 200;
+const PHONE_VISITS = 15;
+const OTHER_SITE = process.argv[3] && resolve(process.argv[3]);
+// A mid-range phone on a slow 4G link: 360x740 touch screen, CPU slowed four
+// times, 400 ms round trips, 1.6 Mbit/s down and 750 kbit/s up.
+const PHONE = {
+  context: { viewport: { width: 360, height: 740 }, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
+  cpuSlowdown: 4,
+  network: { offline: false, latency: 400, downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 },
+};
 // The 1964-1/2 good plate, keyed by field id, from the test build's export.
 const PLATES = process.env.TARNWICK_GOOD_PLATES ?? 'build/test/tests/web/good_plates.json';
 const PLATE = Object.fromEntries(Object.entries(readGoodPlates(PLATES)[0].plate)
   .map(([name, text]) => [FIELDS[name], text]));
 
+// The core loaded and the page ready to decode.
+const coreLoaded = (page) => page.waitForFunction(
+  () => performance.getEntriesByName('tarnwick-ready').length > 0, null, { timeout: 60_000 });
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 const ms = (value) => `${value.toFixed(2)} ms`;
@@ -36,7 +52,7 @@ async function firstVisit() {
   const context = await browser.newContext();
   const page = await context.newPage();
   await page.goto(URL);
-  await page.waitForSelector('html[data-ready]');
+  await coreLoaded(page);
   await page.evaluate(() => navigator.serviceWorker.ready);
   const timing = await page.evaluate(() => {
     const [navigation] = performance.getEntriesByType('navigation');
@@ -50,7 +66,7 @@ async function firstVisit() {
 async function decodeTimes() {
   const page = await browser.newPage();
   await page.goto(URL);
-  await page.waitForSelector('html[data-ready]');
+  await coreLoaded(page);
   for (const [id, text] of Object.entries(PLATE)) await page.fill(`#${id}`, text);
   // The click's work and the layout of the results, done in one task.
   const handler = await page.evaluate((count) => {
@@ -83,12 +99,54 @@ async function decodeTimes() {
   return { handler, processing: clicks.map(([p]) => p), painted: clicks.map(([, d]) => d) };
 }
 
+// Milliseconds after navigation start: the fields placed and taking typing
+// (a page that places them only with the core marks no such moment), the
+// core loaded (Decode works), the first paint.
+const pageTimes = (page) => page.evaluate(() => {
+  const mark = (name) => performance.getEntriesByName(name)[0]?.startTime;
+  const core = mark('tarnwick-ready');
+  return { fields: mark('tarnwick-fields') ?? core, core, paint: mark('first-contentful-paint') };
+});
+
+async function throttle(page) {
+  const session = await page.context().newCDPSession(page);
+  await session.send('Network.enable');
+  await session.send('Network.emulateNetworkConditions', PHONE.network);
+  await session.send('Emulation.setCPUThrottlingRate', { rate: PHONE.cpuSlowdown });
+}
+
+// A first visit in a fresh profile, then a repeat visit served by the
+// service worker, both throttled.
+async function phoneVisits(url) {
+  const context = await browser.newContext(PHONE.context);
+  const page = await context.newPage();
+  await throttle(page);
+  const open = async (go) => {
+    await go();
+    await coreLoaded(page);
+    return pageTimes(page);
+  };
+  const first = await open(() => page.goto(url));
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const repeat = await open(() => page.goto(url));
+  await context.close();
+  return { first, repeat };
+}
+
 const visits = [];
 for (let i = 0; i < LOADS; i += 1) visits.push(await firstVisit());
 const files = visits[0].sent;
 const total = files.reduce((sum, f) => sum + f.bytes, 0);
 const wasm = files.filter((f) => f.path.endsWith('.wasm')).reduce((sum, f) => sum + f.bytes, 0);
 const decode = await decodeTimes();
+const sites = [{ dir: SITE, url: URL, visits: [] }];
+if (OTHER_SITE) {
+  sites.push({ dir: OTHER_SITE, url: `http://127.0.0.1:${PORT + 1}/`, visits: [] });
+  await serveSite(OTHER_SITE, PORT + 1);
+}
+for (let i = 0; i < PHONE_VISITS; i += 1) {
+  for (const site of sites) site.visits.push(await phoneVisits(site.url));
+}
 
 console.log(`Site: ${SITE}`);
 console.log(`First visit, bytes sent compressed (${files.length} responses, service worker's caching included): ${kb(total)}`);
@@ -102,5 +160,14 @@ console.log(`Decode click to results laid out (median of ${DECODES}): ${ms(media
 console.log(`Real clicks (median of ${decode.processing.length}): processing ${ms(median(decode.processing))},`
   + ` to next painted frame ${ms(median(decode.painted))}`);
 
+const phoneLine = (visits, visit) => ['paint', 'fields', 'core']
+  .map((what) => `${what} ${ms(median(visits.map((v) => v[visit][what])))}`).join(', ');
+console.log(`Throttled phone (${JSON.stringify(PHONE)}), median of ${PHONE_VISITS}:`);
+for (const { dir, visits } of sites) {
+  console.log(`  ${dir}`);
+  console.log(`    first visit:  ${phoneLine(visits, 'first')}`);
+  console.log(`    repeat visit: ${phoneLine(visits, 'repeat')}`);
+}
+
 await browser.close();
-server.close();
+process.exit(0); // the servers with them

@@ -14,9 +14,14 @@ export const RESULTS = [
 ];
 export const YEARS = ['opt1964', 'opt1965', 'opt1966', 'opt1967', 'opt1968', 'opt1969', 'opt1970'];
 
+// Waits for the fields and the decoder core.
+export async function whenReady(page) {
+  await page.waitForSelector('html[data-ready][data-core="ready"]');
+}
+
 export async function openPage(page) {
   await page.goto('./');
-  await page.waitForSelector('html[data-ready]');
+  await whenReady(page);
 }
 
 // Chooses the year on a page whose fields are empty, so nothing is asked.
@@ -38,7 +43,7 @@ export async function results(page) {
   return page.$$eval(RESULTS.map((id) => `#${id}`).join(','), (labels) => labels.map((l) => l.textContent));
 }
 
-// Reads the open message box, answers it, and checks where the focus goes.
+// Reads the open message box and answers it with a button, or with Esc.
 export async function answerMessage(page, button = 'OK') {
   const dialog = page.locator('#messageBox');
   await expect(dialog).toBeVisible();
@@ -47,7 +52,8 @@ export async function answerMessage(page, button = 'OK') {
     text: await page.textContent('#messageText'),
     buttons: await dialog.locator('button').allTextContents(),
   };
-  await dialog.getByRole('button', { name: button, exact: true }).click();
+  if (button === 'Escape') await page.keyboard.press('Escape');
+  else await dialog.getByRole('button', { name: button, exact: true }).click();
   await expect(dialog).toBeHidden();
   return message;
 }

@@ -3,7 +3,7 @@
 // carry-over question, Warranty Number Only, the entry rules and the code book.
 import { test, expect } from '@playwright/test';
 import {
-  FIELDS, answerMessage, chooseYear, enterPlate, expectFocus, openPage, results,
+  FIELDS, answerMessage, chooseYear, enterPlate, expectFocus, openPage, results, whenReady,
 } from './page_driver.js';
 import { readGoodPlates } from './good_plates.js';
 
@@ -37,7 +37,7 @@ test('the page opens in 1964-1/2 with the focus in the body field', async ({ pag
 });
 
 for (const { year, plate, results: expected } of EXAMPLES) {
-  test(`${expected[0]} example plate decodes, then its faults are reported`, async ({ page }) => {
+  test(`${expected[0]} example plate decodes, then its faults are reported, the first box answered by Esc`, async ({ page }) => {
     await chooseYear(page, year);
     await enterPlate(page, plate);
     await page.click('#cmdDecode');
@@ -46,7 +46,7 @@ for (const { year, plate, results: expected } of EXAMPLES) {
     const fault = FAULTS[year];
     await enterPlate(page, { ...plate, [fault.empty]: '' });
     await page.click('#cmdDecode');
-    expect(await answerMessage(page)).toEqual({ title: 'Input Error', text: fault.asks, buttons: ['OK'] });
+    expect(await answerMessage(page, 'Escape')).toEqual({ title: 'Input Error', text: fault.asks, buttons: ['OK'] });
     await expectFocus(page, FIELDS[fault.empty]);
 
     await enterPlate(page, { ...plate, ...fault.bad });
@@ -89,11 +89,13 @@ test('carry-over: No empties everything, Yes keeps it, Esc does not answer', asy
   await expectFocus(page, 'txtDate');
 });
 
-test('Warranty Number Only hides the plate fields and decodes the number alone', async ({ page }) => {
+test('Warranty Number Only hides the plate fields, also on a year choice, and decodes the number alone; 1970 chosen again shows the date', async ({ page }) => {
   await chooseYear(page, 6);
   await enterPlate(page, { warranty: '0F02G100001' });
   await page.check('#chkWarranty');
   await expect(page.locator('#txtWarranty')).toHaveValue('');
+  await chooseYear(page, 6);
+  await expectFocus(page, 'txtWarranty');
   for (const id of Object.values(FIELDS).filter((id) => id !== 'txtWarranty')) {
     await expect(page.locator(`#${id}`)).toBeHidden();
   }
@@ -109,7 +111,81 @@ test('Warranty Number Only hides the plate fields and decodes the number alone',
   await expect(page.locator('#txtBody')).toBeVisible();
   await expect(page.locator('#txtDate')).toBeHidden();
   await expect(page.locator('#lblYearResult')).toHaveText('');
+  await chooseYear(page, 6);
+  await expectFocus(page, 'txtDate');
 });
+
+test('a page given back its year and Warranty Number Only box, by Back or reload, keeps to both', async ({ page }) => {
+  await chooseYear(page, 6);
+  await page.check('#chkWarranty');
+  const back = async () => {
+    await page.goto('manifest.webmanifest');
+    await page.goBack();
+  };
+  // Chromium gives the controls back on Back; Firefox does on reload too,
+  // while the page is read.
+  const reloadAsFirefox = async () => {
+    await page.addInitScript(() => new MutationObserver((_, observer) => {
+      const [box, year] = ['chkWarranty', 'opt1970'].map((id) => document.getElementById(id));
+      if (!box || !year) return;
+      box.checked = true;
+      year.checked = true;
+      observer.disconnect();
+    }).observe(document, { childList: true, subtree: true }));
+    await page.reload();
+  };
+  for (const comeBack of [back, reloadAsFirefox]) {
+    await comeBack();
+    await whenReady(page);
+    await expect(page.locator('#opt1970')).toBeChecked();
+    await expect(page.locator('#chkWarranty')).toBeChecked();
+    await expect(page.locator('#plateFields input:visible')).toHaveCount(1);
+    await expectFocus(page, 'txtWarranty');
+    await enterPlate(page, { ...EXAMPLES[6].plate, warranty: '0F02G100001' });
+    await page.click('#cmdDecode');
+    expect(await results(page)).toEqual(['1970', 'Sportsroof', 'n/a', 'n/a', 'n/a', '302 4V Boss', 'n/a', 'n/a',
+      'n/a', 'Dearborn, Michigan', 'n/a', '100001']);
+  }
+});
+
+test('on a phone a decode brings the results into view and tells them; Clear is told', async ({ page }) => {
+  await page.setViewportSize({ width: 360, height: 740 });
+  await page.emulateMedia({ reducedMotion: 'reduce' });
+  await enterPlate(page, EXAMPLES[0].plate);
+  await page.press('#txtWarranty', 'Enter');
+  const top = () => page.locator('.results').evaluate((section) => Math.round(section.getBoundingClientRect().top));
+  expect(await top()).toBe(8);
+  const status = page.locator('.results [role="status"]');
+  await expect(status).toHaveText(`Decoded: ${EXAMPLES[0].results[0]}, ${EXAMPLES[0].results[1]}`);
+  await page.click('#cmdClear');
+  await expect(status).toHaveText('Fields and results cleared');
+});
+
+// Where the fields stand, by screen: over the plate picture only where each
+// is at least 40 px tall with 16 px text.
+const SCREENS = [
+  { width: 360, height: 740, over: false }, { width: 740, height: 360, over: false },
+  { width: 768, height: 1024, over: false }, { width: 1280, height: 800, over: true },
+];
+
+for (const { width, height, over } of SCREENS) {
+  test(`at ${width}x${height} every field is 40 px tall or more with 16 px text, ${over ? 'over' : 'under'} the plate`,
+    async ({ page }) => {
+      await page.setViewportSize({ width, height });
+      await chooseYear(page, 6);
+      const fields = await page.$$eval('#plateFields input', (inputs) => {
+        const plate = document.getElementById('plateImage').getBoundingClientRect();
+        return inputs.map((input) => {
+          const box = input.getBoundingClientRect();
+          return {
+            tall: box.height >= 40, text: parseFloat(getComputedStyle(input).fontSize) >= 16,
+            over: box.top >= plate.top && box.bottom <= plate.bottom,
+          };
+        });
+      });
+      expect(fields).toEqual(Array(8).fill({ tall: true, text: true, over }));
+    });
+}
 
 test('typed letters become capitals within the limit; pasted text stays as it is', async ({ page }) => {
   await page.locator('#txtBody').pressSequentially('65ax');
@@ -124,14 +200,22 @@ test('typed letters become capitals within the limit; pasted text stays as it is
   await expect(page.locator('#txtDSO')).toHaveValue('ab');
 });
 
-test('the code book finds a code by its meaning, for the selected year', async ({ page }) => {
+test('the code book finds a code by its meaning in any case, its exact code first, for the selected year', async ({ page }) => {
   await chooseYear(page, 3);
-  await page.fill('#codeSearch', 'candyapple');
+  await page.fill('#codeSearch', 'candyAPPLE');
   const rows = page.locator('#codeBookTables tbody tr');
   await expect(rows).toHaveCount(1);
   await expect(rows.first()).toHaveText('TCandyapple Red');
-  await expect(page.locator('#codeBookTables summary')).toHaveText('Exterior Color (1)');
+  const heading = page.locator('#codeBookTables summary');
+  await expect(heading).toHaveText('Exterior Color (1)');
+  const marker = () => heading.evaluate((summary) => getComputedStyle(summary, '::before').content);
+  expect(await marker()).toBe('"▼" / ""');
+  await heading.click();
+  expect(await marker()).toBe('"►" / ""');
   await chooseYear(page, 0);
   await expect(page.locator('#codeBookYear')).toHaveText('1964-1/2');
   await expect(rows).toHaveCount(0);
+  await chooseYear(page, 3);
+  await page.fill('#codeSearch', 't');
+  await expect(rows.first()).toHaveText('TCandyapple Red');
 });

@@ -68,6 +68,9 @@ AboutWindow::AboutWindow(QWidget* parent, SystemAccess* system)
 
     QLabel* disclaimer = AddLabel("lblDisclaimer", QString(), ToPixels({255, 2625, 3870, 825}));
     disclaimer->setWordWrap(true);
+    // It stays empty; hidden, it is not offered to assistive technology as
+    // a blank label.
+    disclaimer->hide();
 
     // The buttons come after the texts, so that the window reads from the
     // top down.

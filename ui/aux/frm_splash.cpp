@@ -78,6 +78,9 @@ void SplashFrame::mouseReleaseEvent(QMouseEvent* event) {
 SplashWindow::SplashWindow(QWidget* parent)
     : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
+    // The card has no caption; assistive technology names it after the
+    // program it introduces.
+    setAccessibleName(QStringLiteral("Tarnwick Decoder"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     setLineWidth(kBorder);
@@ -88,17 +91,15 @@ SplashWindow::SplashWindow(QWidget* parent)
     frame_ = new SplashFrame(this);
     frame_->setGeometry(ToPixels({120, 60, 7080, 4050}).translated(client));
 
-    // Created back to front, so the photograph lies behind everything else.
+    // The photograph is created first, so that it lies behind everything
+    // else; then the emblem and the texts from the top down, the order in
+    // which assistive technology reads them. The labels are transparent and
+    // no two texts touch, so this order changes nothing on the screen.
     auto* backdrop = new QLabel(frame_);
     backdrop->setObjectName(QStringLiteral("Image1"));
     backdrop->setGeometry(ToPixels({75, 195, 6930, 3735}));
     backdrop->setPixmap(BackdropPixmap(backdrop->size(), devicePixelRatioF()));
     backdrop->setAccessibleName(QStringLiteral("Photograph of a Tarnwick"));
-
-    AddLabel("lblProductName", QStringLiteral("1965-1970"), ToPixels({2400, 600, 3090, 765}), 32.25, Qt::AlignLeft);
-    AddLabel("lblPlatform", QStringLiteral("Windows 95/98/2000/ME/NT4"), ToPixels({2535, 3120, 4320, 360}), 15.75,
-             Qt::AlignRight);
-    AddLabel("lblVersion", QStringLiteral("Version: 1.0.1"), ToPixels({5370, 3600, 1560, 285}), 12, Qt::AlignRight);
 
     auto* emblem = new QLabel(frame_);
     emblem->setObjectName(QStringLiteral("imgLogo"));
@@ -106,8 +107,12 @@ SplashWindow::SplashWindow(QWidget* parent)
     emblem->setPixmap(EmblemOverBars(emblem->size(), devicePixelRatioF()));
     emblem->setAccessibleName(QStringLiteral("Tarnwick oval emblem"));
 
+    AddLabel("lblProductName", QStringLiteral("1965-1970"), ToPixels({2400, 600, 3090, 765}), 32.25, Qt::AlignLeft);
     AddLabel("Label1", QStringLiteral("Tarnwick"), ToPixels({2400, 1320, 4485, 660}), 27.75, Qt::AlignLeft);
     AddLabel("Label2", QStringLiteral("Decoder"), ToPixels({2400, 1920, 2250, 660}), 27.75, Qt::AlignLeft);
+    AddLabel("lblPlatform", QStringLiteral("Windows 95/98/2000/ME/NT4"), ToPixels({2535, 3120, 4320, 360}), 15.75,
+             Qt::AlignRight);
+    AddLabel("lblVersion", QStringLiteral("Version: 1.0.1"), ToPixels({5370, 3600, 1560, 285}), 12, Qt::AlignRight);
 
     close_timer_ = new QTimer(this);
     close_timer_->setObjectName(QStringLiteral("Timer1"));

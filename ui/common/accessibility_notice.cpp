@@ -1,20 +1,12 @@
 #include "ui/common/accessibility_notice.h"
 
+#include <QAccessible>
+
 namespace tarnwick::ui {
-namespace {
 
-std::function<void(const QAccessibleEvent&)>& Listener() {
-    static std::function<void(const QAccessibleEvent&)> listener;
-    return listener;
-}
-
-}  // namespace
-
-void Announce(QAccessibleEvent& event) {
-    if (Listener()) Listener()(event);
+void AnnounceTextChange(QObject* object, const QString& before, const QString& after) {
+    QAccessibleTextUpdateEvent event(object, 0, before, after);
     QAccessible::updateAccessibility(&event);
 }
-
-void ListenToNotices(std::function<void(const QAccessibleEvent&)> listener) { Listener() = std::move(listener); }
 
 }  // namespace tarnwick::ui

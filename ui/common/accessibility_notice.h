@@ -1,17 +1,16 @@
-// The one road by which the windows tell assistive technology of a change
-// they make themselves, so that tests can count the notices where no screen
-// reader listens.
+// The one road by which the windows tell assistive technology of a text
+// they change themselves.
 #pragma once
 
-#include <QAccessible>
-#include <functional>
+#include <QString>
+
+class QObject;
 
 namespace tarnwick::ui {
 
-void Announce(QAccessibleEvent& event);
-
-// Test seam: while set, every notice is also handed to `listener`, whether
-// or not assistive technology is active. An empty function ends it.
-void ListenToNotices(std::function<void(const QAccessibleEvent&)> listener);
+// `object` now shows `after` where it showed `before`. Sent as a text
+// change, which Qt hands on for anything with a text interface; a value
+// change is dropped, with a warning, unless the object has a value.
+void AnnounceTextChange(QObject* object, const QString& before, const QString& after);
 
 }  // namespace tarnwick::ui

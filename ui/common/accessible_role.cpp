@@ -37,6 +37,9 @@ void PresentAsImage(QWidget* widget, const QString& name) {
 
 void PresentAsSeparator(QWidget* widget) { SetRole(widget, QAccessible::Separator); }
 
+// A client area, which AT-SPI calls a filler.
+void PresentAsLayout(QWidget* widget) { SetRole(widget, QAccessible::Client); }
+
 void PresentAsGroup(QWidget* widget, const QString& name, const QString& description) {
     SetRole(widget, QAccessible::Grouping);
     widget->setAccessibleName(name);

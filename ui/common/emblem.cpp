@@ -53,6 +53,8 @@ void DrawBars(QPainter& p, QSizeF size) {
     }
 }
 
+}  // namespace
+
 QPixmap IconPixmap(int side) {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::transparent);
@@ -60,8 +62,6 @@ QPixmap IconPixmap(int side) {
     DrawEmblem(p, QRectF(side * 0.03, side * 0.14, side * 0.94, side * 0.72), EmblemLettering::Initial);
     return pixmap;
 }
-
-}  // namespace
 
 void DrawEmblem(QPainter& p, const QRectF& oval, EmblemLettering lettering) {
     p.save();

@@ -24,4 +24,7 @@ QPixmap EmblemOverBars(QSize size, qreal device_pixel_ratio = 1.0);
 // The program icon: the emblem, in sizes from 16 to 256 pixels.
 QIcon ProgramIcon();
 
+// The icon's picture at any size (the web page's install icons go to 512).
+QPixmap IconPixmap(int side);
+
 }  // namespace tarnwick::ui

@@ -3,11 +3,14 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
+
+#include "ui/common/accessible_role.h"
 
 namespace tarnwick::ui {
 namespace {
@@ -37,6 +40,22 @@ void DrawRoundSign(QPainter& painter, qreal size, QColor colour, const QString& 
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(QRectF(0, 0, size, size), Qt::AlignCenter, sign);
+}
+
+// What the picture says, for those who cannot see it.
+QString IconName(QMessageBox::Icon icon) {
+    switch (icon) {
+        case QMessageBox::Warning:
+            return QStringLiteral("Warning");
+        case QMessageBox::Question:
+            return QStringLiteral("Question");
+        case QMessageBox::Information:
+            return QStringLiteral("Information");
+        case QMessageBox::Critical:
+        case QMessageBox::NoIcon:
+            break;
+    }
+    return QStringLiteral("Error");
 }
 
 }  // namespace
@@ -80,7 +99,10 @@ ProgramMessageBox::ProgramMessageBox(Icon icon, const QString& title, const QStr
     if (auto* picture = findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")); picture && icon != NoIcon) {
         const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
         picture->setPixmap(DrawnBoxIcon(icon, size, devicePixelRatioF()));
+        PresentAsImage(picture, IconName(icon));
     }
+    if (auto* button_panel = findChild<QDialogButtonBox*>(QStringLiteral("qt_msgbox_buttonbox")))
+        PresentAsLayout(button_panel);
 }
 
 void ProgramMessageBox::keyPressEvent(QKeyEvent* event) {

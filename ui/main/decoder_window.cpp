@@ -27,6 +27,7 @@
 #include "ui/main/field_texts.h"
 #include "ui/main/plate_field_edit.h"
 #include "ui/main/results_panel.h"
+#include "ui/main/whole_box_button.h"
 #include "ui/main/year_frame.h"
 
 namespace tarnwick::ui {
@@ -203,7 +204,8 @@ void DecoderWindow::BuildControls() {
 void DecoderWindow::BuildOptionsFrame(QWidget* client) {
     auto* frame = Make<CaptionFrame>(client, "fraOptions", {120, 3000, 1815, 855}, tr("Decode Options"));
     auto* second_line = Make<QLabel>(frame, "Label2", {400, 480, 495, 255}, tr("Only"));
-    warranty_only_box_ = Make<QCheckBox>(frame, "chkWarranty", {120, 240, 1680, 255}, tr("&Warranty Number"));
+    warranty_only_box_ =
+        Make<WholeBoxButton<QCheckBox>>(frame, "chkWarranty", {120, 240, 1680, 255}, tr("&Warranty Number"));
     // The caption's two lines are read as one.
     warranty_only_box_->setAccessibleName(tr("Warranty Number Only"));
     second_line->setBuddy(warranty_only_box_);

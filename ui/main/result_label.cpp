@@ -70,10 +70,10 @@ ResultLabel::ResultLabel(const QString& caption, QWidget* parent) : QLabel(paren
 
 // A result that stays as it was is not announced again.
 void ResultLabel::ShowResult(const QString& text) {
-    if (text == this->text()) return;
+    const QString before = this->text();
+    if (text == before) return;
     setText(text);
-    QAccessibleValueChangeEvent event(this, text);
-    Announce(event);
+    AnnounceTextChange(this, before, text);
 }
 
 }  // namespace tarnwick::ui

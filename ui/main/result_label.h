@@ -1,5 +1,5 @@
 // A result on the grille: blue text beside its caption. Assistive
-// technology reads the caption as its name and the result as its value, and
+// technology reads the caption as its name and the result as its text, and
 // hears once of each change.
 #pragma once
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "ui/main/plate_layout.h"
+#include "ui/main/whole_box_button.h"
 
 namespace tarnwick::ui {
 namespace {
@@ -48,7 +49,8 @@ YearFrame::YearFrame(QWidget* parent) : CaptionFrame(tr("Year"), parent) {
     for (ModelYear year : kAllModelYears) {
         const OptionPlace& place = kOptionPlaces[static_cast<std::size_t>(year)];
         const std::string_view label = YearLabel(year);
-        auto* option = new QRadioButton(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), this);
+        auto* option = new WholeBoxButton<QRadioButton>(
+            QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), this);
         option->setObjectName(QString::fromLatin1(place.name));
         option->setGeometry(ToPixels({120, place.top, 1335, 255}));
         options_[static_cast<std::size_t>(year)] = option;

@@ -1,7 +1,7 @@
 // Writes what the web page takes from the desktop window, so the two share
 // one source: the field layouts over the plate pictures (JSON), the three
 // plate pictures (SVG, painted by the window's own painting code) and the
-// program icon (PNG).
+// program icon (PNG), also as a maskable icon for phones' home screens.
 //
 // Usage: tarnwick-web-assets OUTPUT_DIR
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdio>
 
+#include "decoder/plate_fields.h"
 #include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/main/artwork.h"
@@ -28,12 +29,14 @@ using namespace tarnwick::ui;
 
 constexpr std::array<const char*, kPlatePictureCount> kPictureFiles = {"plate-1965.svg", "plate-1966.svg",
                                                                        "plate-1970.svg"};
-constexpr std::array<int, 3> kIconSides = {32, 192, 256};
+constexpr std::array<int, 4> kIconSides = {32, 192, 256, 512};
+constexpr int kMaskableSide = 512;
 
 QJsonArray RectJson(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
 
 // For each layout: its picture, each field's rectangle on the picture (in
-// Field order) and the tab order; for each year the layout it uses.
+// Field order) and the tab order; for each year the layout it uses and each
+// field's length limit, so the fields take typing before the core has loaded.
 QJsonObject LayoutJson() {
     QJsonArray layouts;
     for (std::size_t i = 0; i < kLayouts.size(); ++i) {
@@ -45,12 +48,18 @@ QJsonObject LayoutJson() {
             tabs.append(static_cast<int>(field));
         layouts.append(QJsonObject{{"picture", kPictureFiles[i]}, {"fields", fields}, {"tabOrder", tabs}});
     }
-    QJsonArray years;
-    for (ModelYear year : tarnwick::kAllModelYears)
+    QJsonArray years, limits;
+    for (ModelYear year : tarnwick::kAllModelYears) {
         years.append(static_cast<int>(LayoutFor(year).picture));
+        QJsonArray year_limits;
+        for (Field field : tarnwick::kAllFields)
+            year_limits.append(static_cast<int>(tarnwick::FieldMaxLength(field, year)));
+        limits.append(year_limits);
+    }
     return {{"pictureSize", QJsonArray{kPlatePictureSize.width(), kPlatePictureSize.height()}},
             {"layouts", layouts},
-            {"yearLayout", years}};
+            {"yearLayout", years},
+            {"maxLength", limits}};
 }
 
 // The browser may lack the window's fonts; let it fall back to its own of
@@ -84,17 +93,29 @@ bool Write(const QDir& dir, const QString& name, const QByteArray& bytes) {
     return false;
 }
 
+// A phone crops a maskable icon to its own shape, keeping at least the
+// middle circle of 80 %: the icon within it, on the page's maroon to the
+// edges.
+QPixmap MaskableIcon(int side) {
+    QPixmap pixmap(side, side);
+    pixmap.fill(QColor(0x6e, 0x0e, 0x14));
+    const int inner = side * 8 / 10;
+    QPainter(&pixmap).drawPixmap((side - inner) / 2, (side - inner) / 2, IconPixmap(inner));
+    return pixmap;
+}
+
+bool SavePng(const QDir& dir, const QString& name, const QPixmap& pixmap) {
+    constexpr int kSmallestPng = 0;
+    if (pixmap.save(dir.filePath(name), "PNG", kSmallestPng)) return true;
+    std::fprintf(stderr, "tarnwick-web-assets: cannot write %s\n", qPrintable(name));
+    return false;
+}
+
 bool WriteIcons(const QDir& dir) {
-    const QIcon icon = ProgramIcon();
     for (int side : kIconSides) {
-        const QString name = QStringLiteral("icon-%1.png").arg(side);
-        constexpr int kSmallestPng = 0;
-        if (!icon.pixmap(side, side).save(dir.filePath(name), "PNG", kSmallestPng)) {
-            std::fprintf(stderr, "tarnwick-web-assets: cannot write %s\n", qPrintable(name));
-            return false;
-        }
+        if (!SavePng(dir, QStringLiteral("icon-%1.png").arg(side), IconPixmap(side))) return false;
     }
-    return true;
+    return SavePng(dir, QStringLiteral("icon-maskable-%1.png").arg(kMaskableSide), MaskableIcon(kMaskableSide));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The About window: its texts, that each of its ways out closes it, and that
 // every opening builds it afresh.
+#include <QAccessible>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -11,9 +12,9 @@
 #include "ui/common/font_substitutes.h"
 #include "ui/common/window_fonts.h"
 
-using tarnwick::ui::AboutWindow;
 using tarnwick::test::ModalRun;
 using tarnwick::test::WhenModalOpens;
+using tarnwick::ui::AboutWindow;
 
 namespace {
 
@@ -33,6 +34,7 @@ private slots:
     void captionTitleAndVersion();
     void labels_data();
     void labels();
+    void emptyDisclaimerNotRead();
     void buttonsAndTabOrder();
     void waysToClose_data();
     void waysToClose();
@@ -91,6 +93,20 @@ void tst_frmAbout::labels() {
                             .arg(label->width())
                             .arg(label->height())));
     QVERIFY(about.rect().contains(label->geometry()));
+    about.close();
+}
+
+// The empty disclaimer is hidden from assistive technology; the texts
+// around it are not.
+void tst_frmAbout::emptyDisclaimerNotRead() {
+    AboutWindow about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    for (const char* name : {"lblDisclaimer", "lblDescription"}) {
+        auto* label = about.findChild<QLabel*>(QString::fromLatin1(name));
+        const bool empty = label->text().isEmpty();
+        QCOMPARE(QAccessible::queryAccessibleInterface(label)->state().invisible, empty);
+    }
     about.close();
 }
 

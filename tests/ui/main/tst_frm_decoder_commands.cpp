@@ -437,6 +437,30 @@ private slots:
         }
     }
 
+    // A year button and the check box take a click anywhere in their boxes
+    // from the layout, not only on the mark and the text ("1965" is 48
+    // pixels of its 89).
+    void wholeBoxTakesTheClick_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QPoint>("spot");
+        QTest::addColumn<QString>("menu");  // its menu item, checked by the click
+        QTest::newRow("70 px into 1965") << "opt1965" << QPoint(70, 8) << "mnu1965";
+        QTest::newRow("last pixel of 1970") << "opt1970" << QPoint(88, 16) << "mnu1970";
+        QTest::newRow("last pixel of the check box") << "chkWarranty" << QPoint(111, 16) << "mnuWarranty";
+    }
+
+    void wholeBoxTakesTheClick() {
+        QFETCH(QString, button);
+        QFETCH(QPoint, spot);
+        QFETCH(QString, menu);
+        Window w;
+        auto* clicked = w.find<QAbstractButton>(qPrintable(button));
+        QVERIFY(QRect(QPoint(0, 0), clicked->size()).contains(spot));
+        QTest::mouseClick(clicked, Qt::LeftButton, {}, spot);
+        QVERIFY(clicked->isChecked());
+        QVERIFY(w.menu(qPrintable(menu))->isChecked());
+    }
+
     // Arrow keys among the year buttons run the whole year change, and the
     // focus goes on to the layout's first field, as after a click.
     void arrowKeysChangeTheYear_data() {

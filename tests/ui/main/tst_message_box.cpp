@@ -2,6 +2,7 @@
 // box, opened by the window and closed from a timer as a user would.
 #include <QAccessible>
 #include <QFontInfo>
+#include <QMetaEnum>
 #include <QTimer>
 #include <functional>
 
@@ -23,8 +24,13 @@ struct SeenBox {
     bool buttonIcon = false;      // a button carries an icon
     qreal iconPixelRatio = 0;     // of the icon's picture
     bool openAfterFirst = false;  // still open after the first action
-    QStringList spoken;           // role, name and description for assistive technology
+    QStringList spoken;           // for assistive technology: the box's role, name and description,
+                                  // then each part's role and name
 };
+
+QString RoleName(QAccessibleInterface* part) {
+    return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(part->role()));
+}
 
 // Closes the next modal box with the given button once it is open, after
 // trying `first` on it, if given.
@@ -43,8 +49,9 @@ void CloseNextBox(QMessageBox::StandardButton answer, SeenBox* seen,
         }
         seen->font = QFontInfo(box->font()).family();
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(box);
-        seen->spoken = {QString::number(spoken->role()), spoken->text(QAccessible::Name),
-                        spoken->text(QAccessible::Description)};
+        seen->spoken = {RoleName(spoken), spoken->text(QAccessible::Name), spoken->text(QAccessible::Description)};
+        for (int i = 0; i < spoken->childCount(); ++i)
+            seen->spoken << RoleName(spoken->child(i)) + QLatin1Char(' ') + spoken->child(i)->text(QAccessible::Name);
         if (auto* picture = box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
             seen->iconPixelRatio = picture->pixmap().devicePixelRatio() / box->devicePixelRatioF();
         poll->deleteLater();
@@ -124,6 +131,7 @@ private slots:
                                            "current data you have already entered?"));
         QCOMPARE(seen.icon, QMessageBox::Question);
         QCOMPARE(seen.buttons, (QList<QMessageBox::StandardButton>{QMessageBox::Yes, QMessageBox::No}));
+        QCOMPARE(seen.spoken.value(3), QStringLiteral("Graphic Question"));
         QVERIFY(w.field(Field::Body)->text().isEmpty());
         QCOMPARE(w->focusWidget(), w.field(Field::Warranty));
         w->hide();
@@ -149,7 +157,9 @@ private slots:
         QCOMPARE(seen.font, QStringLiteral("Liberation Sans"));
         QVERIFY(!seen.buttonIcon);
         QCOMPARE(seen.iconPixelRatio, 1.0);
-        QCOMPARE(seen.spoken, QStringList({QString::number(QAccessible::AlertMessage), seen.title, seen.text}));
+        // The picture named, the panel of buttons passed over to its button.
+        QCOMPARE(seen.spoken, QStringList({"AlertMessage", seen.title, seen.text, "Graphic Warning",
+                                           "StaticText " + seen.text, "Client "}));
         w->hide();
     }
 

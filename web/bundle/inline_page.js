@@ -1,0 +1,49 @@
+// Writes the page as one file for a phone's first visit: the stylesheets and
+// the module script that index.html links are written into it, the modules
+// bundled as one (bundle_modules.js), so nothing stands between the page's
+// own bytes and its first paint and typing; only the core's WebAssembly
+// follows, preloaded.
+//
+// Usage: node inline_page.js SOURCE_HTML OUTPUT_HTML DEPFILE [DIR...]
+//   a linked file is looked up beside SOURCE_HTML, then in each DIR (the
+//   build's generated files); DEPFILE lists every file read.
+import { existsSync, readFileSync, writeFileSync } from 'node:fs';
+import { dirname, resolve } from 'node:path';
+import { bundleModules } from './bundle_modules.js';
+
+const STYLESHEET = /<link rel="stylesheet" href="([\w./-]+)">/g;
+const MODULE_SCRIPT = /<script type="module" src="([\w./-]+)"><\/script>/g;
+
+const [source, output, depfile, ...dirs] = process.argv.slice(2);
+if (!depfile) {
+  console.error('usage: node inline_page.js SOURCE_HTML OUTPUT_HTML DEPFILE [DIR...]');
+  process.exit(2);
+}
+const read = [resolve(source)];
+
+function locate(name) {
+  const found = [dirname(source), ...dirs].map((dir) => resolve(dir, name)).find(existsSync);
+  if (!found) throw new Error(`${source}: cannot find ${name}`);
+  return found;
+}
+
+// Text inside <style> or <script> must not close its element early.
+function inside(element, text, name) {
+  if (new RegExp(`</${element}`, 'i').test(text)) throw new Error(`${name} holds "</${element}"`);
+  return text;
+}
+
+const page = readFileSync(source, 'utf8')
+  .replace(STYLESHEET, (_, name) => {
+    const file = locate(name);
+    read.push(file);
+    return `<style>\n${inside('style', readFileSync(file, 'utf8'), name)}</style>`;
+  })
+  .replace(MODULE_SCRIPT, (_, name) => {
+    const { code, files } = bundleModules(locate(name), dirs);
+    read.push(...files);
+    return `<script type="module">\n${inside('script', code, name)}</script>`;
+  });
+writeFileSync(output, page);
+const escaped = (path) => path.replace(/ /g, '\\ ');
+writeFileSync(depfile, `${escaped(resolve(output))}: ${read.map(escaped).join(' ')}\n`);
