@@ -12,8 +12,8 @@
 namespace tarnwick::cli {
 namespace {
 
-// The session is fed at most this much at a time, so that the records it
-// hands back stay small beside a large read.
+// The session is fed at most this much at a time, so that the records made
+// before the output is opened stay few, and a pipe's rows come out soon.
 constexpr std::size_t kMostFedBytes = std::size_t{64} << 10;
 
 // The input file read in pieces into the session.
@@ -24,8 +24,9 @@ public:
 
     // Feeds the session the next bytes, or tells it the input has ended;
     // false once there is nothing more to feed, or after a read error or a
-    // problem that ends the run.
-    bool FeedNext(std::string& records) {
+    // problem that ends the run. Records go to a std::string or an OutputBuffer.
+    template <typename Output>
+    bool FeedNext(Output& records) {
         if (pending_.empty()) {
             const long got = source_.Read(piece_.data(), piece_.size());
             if (got < 0) return false;
@@ -67,13 +68,13 @@ int RunBatch(const BatchOptions& options, std::ostream& errors) {
     settings.input_name = input_name;
     BatchSession session(std::move(settings));
     InputFeeder feeder(source, session, options.io_chunk_bytes);
-    std::string records;
 
     // The output is opened once the header has been read: a header lacking
     // a column leaves no output file behind.
+    std::string first_records;
     bool more = true;
     while (more && !session.header_read())
-        more = feeder.FeedNext(records);
+        more = feeder.FeedNext(first_records);
     if (!session.problem().empty()) return complain(session.problem());
     if (!session.header_read()) return complain(source.ErrorText());
 
@@ -90,12 +91,11 @@ int RunBatch(const BatchOptions& options, std::ostream& errors) {
     source.set_before_wait([&out] { out.Flush(); });
 
     ProgressMeter progress(options.show_progress, source.file_size());
+    out.Append(first_records);
     for (;;) {
-        out.Append(records);
-        records.clear();
         progress.Update(session.counts().read, feeder.bytes_read());
         if (!more || out.failed()) break;
-        more = feeder.FeedNext(records);
+        more = feeder.FeedNext(out);
     }
     progress.Erase();
     out.Close();

@@ -20,9 +20,6 @@ constexpr std::string_view kUtf16Hint = "; save it as UTF-8 (CSV UTF-8 in a spre
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Records are handed on in pieces of this size while a piece is decoded.
-constexpr std::size_t kSessionBufferBytes = std::size_t{64} << 10;
-
 std::string_view DelimiterName(char delimiter) {
     switch (delimiter) {
         case ';':
@@ -145,30 +142,29 @@ private:
 class BatchRun {
 public:
     BatchRun(const BatchSettings& settings, const std::vector<std::string>& names, const ColumnMap& columns,
-             std::size_t max_record_bytes, OutputBuffer& out)
+             std::size_t max_record_bytes)
         : settings_(settings),
           columns_(columns),
           names_(names),
           column_count_(names.size()),
           max_record_bytes_(max_record_bytes),
-          out_(out),
           fields_(column_count_),
           carried_(CarryColumns(names, settings.format == BatchFormat::Csv)),
           csv_style_(settings.output_delimiter, settings.crlf),
           json_keys_(JsonInputKeys(carried_.names)) {}
 
-    void WriteHeader() {
+    void WriteHeader(OutputBuffer& out) {
         if (settings_.format != BatchFormat::Csv) return;
-        if (settings_.bom) out_.Append(kByteOrderMark);
-        WriteCsvHeader(out_, carried_.names, csv_style_);
+        if (settings_.bom) out.Append(kByteOrderMark);
+        WriteCsvHeader(out, carried_.names, csv_style_);
     }
 
     const std::vector<std::string>& notices() const { return carried_.notices; }
 
-    void Row(const CsvRecord& record, const std::function<void(const RowReport&)>& observer) {
+    void Row(const CsvRecord& record, OutputBuffer& out, const std::function<void(const RowReport&)>& observer) {
         ++counts_.read;
         if (TakeFields(record)) Judge();
-        Write();
+        Write(out);
         if (observer) observer(RowReport{counts_.read, record.line, verdict_, fields_});
     }
 
@@ -295,15 +291,15 @@ private:
         verdict_.SetError(ErrorKind::Input, field, message);
     }
 
-    void Write() {
+    void Write(OutputBuffer& out) {
         if (!verdict_.ok()) ++counts_.failed_by_kind[static_cast<std::size_t>(verdict_.kind())];
         if (settings_.format == BatchFormat::Jsonl) {
             const JsonRowInput input{json_keys_, fields_, plain_};
-            WriteJsonRecord(out_, verdict_, counts_.read, &input);
+            WriteJsonRecord(out, verdict_, counts_.read, &input);
             return;
         }
         const std::span<const std::string_view> carried(fields_.data(), carried_.names.size());
-        WriteCsvRecord(out_, carried, counts_.read, verdict_, csv_style_, plain_);
+        WriteCsvRecord(out, carried, counts_.read, verdict_, csv_style_, plain_);
     }
 
     const BatchSettings& settings_;
@@ -311,7 +307,6 @@ private:
     const std::vector<std::string>& names_;
     std::size_t column_count_;
     std::size_t max_record_bytes_;
-    OutputBuffer& out_;
     std::vector<std::string_view> fields_;
     CarriedColumns carried_;
     CsvStyle csv_style_;
@@ -323,55 +318,75 @@ private:
     RowCounts counts_;
 };
 
-// Appends to the string of the current Feed or Finish call.
-class BatchSession::StringOutput : public OutputBuffer {
+namespace {
+
+// Appends to the caller's string through a buffer of its own.
+class StringOutput : public OutputBuffer {
 public:
-    StringOutput() : OutputBuffer(kSessionBufferBytes) {}
-    void set_target(std::string* target) { target_ = target; }
+    explicit StringOutput(std::string& target) : target_(target) { next_ = buffer_, end_ = buffer_ + sizeof buffer_; }
+    ~StringOutput() override { Flush(); }
+    StringOutput(const StringOutput&) = delete;
+    StringOutput& operator=(const StringOutput&) = delete;
 
 private:
-    void Deliver(std::string_view bytes) override { target_->append(bytes); }
+    void Flush() {
+        target_.append(buffer_, static_cast<std::size_t>(next_ - buffer_));
+        next_ = buffer_;
+    }
 
-    std::string* target_ = nullptr;
+    void AppendSlow(std::string_view text) override {
+        Flush();
+        target_.append(text);
+    }
+
+    std::string& target_;
+    char buffer_[4096];
 };
 
-BatchSession::BatchSession(BatchSettings settings)
-    : settings_(std::move(settings)), out_(std::make_unique<StringOutput>()) {}
+}  // namespace
+
+BatchSession::BatchSession(BatchSettings settings) : settings_(std::move(settings)) {}
 
 BatchSession::~BatchSession() = default;
 
 void BatchSession::Feed(std::string_view piece, std::string& output) {
+    StringOutput out(output);
+    Feed(piece, out);
+}
+
+void BatchSession::Finish(std::string& output) {
+    StringOutput out(output);
+    Finish(out);
+}
+
+void BatchSession::Feed(std::string_view piece, OutputBuffer& output) {
     if (!problem_.empty()) return;
     reader_.Feed(piece);
     Decode(output);
 }
 
-void BatchSession::Finish(std::string& output) {
+void BatchSession::Finish(OutputBuffer& output) {
     if (!problem_.empty()) return;
     reader_.FinishInput();
     Decode(output);
 }
 
-void BatchSession::Decode(std::string& output) {
-    out_->set_target(&output);
-    if (run_ != nullptr || ReadHeader()) {
-        CsvRecord record;
-        for (;;) {
-            const ReadResult result = reader_.Next(record);
-            if (result == ReadResult::Record) {
-                run_->Row(record, observer_);
-                continue;
-            }
-            if (result == ReadResult::Error) problem_ = reader_.ErrorText();
-            break;
+void BatchSession::Decode(OutputBuffer& output) {
+    if (run_ == nullptr && !ReadHeader(output)) return;
+    CsvRecord record;
+    for (;;) {
+        const ReadResult result = reader_.Next(record);
+        if (result == ReadResult::Record) {
+            run_->Row(record, output, observer_);
+            continue;
         }
+        if (result == ReadResult::Error) problem_ = reader_.ErrorText();
+        return;
     }
-    out_->Flush();
-    out_->set_target(nullptr);
 }
 
 // True once the header is read and the csv header line written.
-bool BatchSession::ReadHeader() {
+bool BatchSession::ReadHeader(OutputBuffer& output) {
     Header header;
     switch (HeaderReader(reader_, settings_).Read(header, problem_)) {
         case HeaderOutcome::NeedMore:
@@ -384,8 +399,8 @@ bool BatchSession::ReadHeader() {
     }
     problem_.clear();
     header_names_ = std::move(header.names);
-    run_ = std::make_unique<BatchRun>(settings_, header_names_, *header.columns, reader_.max_record_bytes(), *out_);
-    run_->WriteHeader();
+    run_ = std::make_unique<BatchRun>(settings_, header_names_, *header.columns, reader_.max_record_bytes());
+    run_->WriteHeader(output);
     return true;
 }
 

@@ -16,6 +16,7 @@
 
 #include "cli/column_map.h"
 #include "cli/csv_reader.h"
+#include "cli/output_buffer.h"
 #include "cli/plate_verdict.h"
 #include "cli/text_encoding.h"
 
@@ -69,6 +70,10 @@ public:
     void Feed(std::string_view piece, std::string& output);
     // The end of input: the last records are appended to output.
     void Finish(std::string& output);
+    // The same into a buffer of the caller's, which the tool's output file
+    // is: its records are written with no copy between.
+    void Feed(std::string_view piece, OutputBuffer& output);
+    void Finish(OutputBuffer& output);
 
     bool header_read() const { return run_ != nullptr; }
     const std::vector<std::string>& header_names() const { return header_names_; }
@@ -87,14 +92,11 @@ public:
     void set_row_observer(std::function<void(const RowReport&)> observer);
 
 private:
-    class StringOutput;
-
-    void Decode(std::string& output);
-    bool ReadHeader();
+    void Decode(OutputBuffer& output);
+    bool ReadHeader(OutputBuffer& output);
 
     BatchSettings settings_;
     CsvReader reader_;
-    std::unique_ptr<StringOutput> out_;
     std::vector<std::string> header_names_;
     std::unique_ptr<BatchRun> run_;
     std::function<void(const RowReport&)> observer_;

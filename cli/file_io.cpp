@@ -68,7 +68,9 @@ long FdSource::Read(char* buffer, std::size_t size) {
 }
 
 OutputSink::OutputSink(const std::string& path, std::size_t buffer_bytes)
-    : OutputBuffer(buffer_bytes), name_(path.empty() || path == "-" ? "standard output" : path) {
+    : buffer_(std::max<std::size_t>(buffer_bytes, 1)), name_(path.empty() || path == "-" ? "standard output" : path) {
+    next_ = buffer_.data();
+    end_ = buffer_.data() + buffer_.size();
     if (path.empty() || path == "-") {
         fd_ = STDOUT_FILENO;
         return;
@@ -87,8 +89,24 @@ OutputSink::~OutputSink() {
     if (owned_) ::close(fd_);
 }
 
+void OutputSink::AppendSlow(std::string_view text) {
+    Flush();
+    if (text.size() >= buffer_.size()) {
+        Write(text);
+        return;
+    }
+    text.copy(next_, text.size());
+    next_ += text.size();
+}
+
+void OutputSink::Flush() {
+    const std::string_view buffered(buffer_.data(), static_cast<std::size_t>(next_ - buffer_.data()));
+    next_ = buffer_.data();
+    Write(buffered);
+}
+
 // After a failure the rest is dropped: the run ends in error anyway.
-void OutputSink::Deliver(std::string_view bytes) {
+void OutputSink::Write(std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size() && !failed() && fd_ >= 0) {
         const ssize_t wrote = ::write(fd_, bytes.data() + done, bytes.size() - done);

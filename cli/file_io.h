@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/output_buffer.h"
 
@@ -52,10 +53,14 @@ private:
 // per record and once after Close().
 class OutputSink : public OutputBuffer {
 public:
+    static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+
     // Standard output, or a file created or truncated at path; written in
     // pieces of `buffer_bytes` (at least 1).
     explicit OutputSink(const std::string& path, std::size_t buffer_bytes = kBufferSize);
     ~OutputSink() override;
+    OutputSink(const OutputSink&) = delete;
+    OutputSink& operator=(const OutputSink&) = delete;
 
     bool ok() const { return fd_ >= 0; }
     int fd() const { return fd_; }
@@ -64,14 +69,19 @@ public:
     bool reader_gone() const { return reader_gone_; }
     const std::string& ErrorText() const { return error_; }
 
+    // Writes out what is buffered; the file stays open.
+    void Flush();
+
     // Flushes and closes a named file (standard output is only flushed);
     // reports a failure of either.
     void Close();
 
 private:
-    void Deliver(std::string_view bytes) override;
+    void AppendSlow(std::string_view text) override;
+    void Write(std::string_view bytes);
     void Fail(const char* what, int error_number);
 
+    std::vector<char> buffer_;
     int fd_ = -1;
     bool owned_ = false;
     std::string name_;
