@@ -7,4 +7,11 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset test
 cmake --build --preset test
+# The web page is built through Emscripten's toolchain in a build of its
+# own, which runs the asset exporter just built; the browser tests among
+# the test preset's tests open that site.
+if grep -q '^TARNWICK_BUILD_WEB:BOOL=ON$' build/test/CMakeCache.txt; then
+  cmake --preset web
+  cmake --build --preset web
+fi
 ctest --test-dir build/test --output-on-failure --parallel 2

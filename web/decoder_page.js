@@ -3,7 +3,7 @@
 // decode and Clear. Every rule of a decode is the core's; this file only
 // applies its outcomes to the page.
 import { showMessage } from './message_box.js';
-import { attachEntryRules } from './entry_rules.js';
+import { attachEntryRules, upperCaseTyped } from './entry_rules.js';
 import { ResultsPanel } from './results_panel.js';
 
 // In the core's field order: warranty, body, color, trim, date, DSO, axle, trans.
@@ -111,11 +111,30 @@ export class DecoderPage {
       });
       if (answer === 'No') this.clear();
     }
+    this.showYear(year);
+    this.fields[this.warrantyOnly() ? WARRANTY : this.plate.firstField(year)].focus();
+  }
+
+  showYear(year) {
     this.box(DATE).hidden = this.warrantyOnly();
     this.plate.show(year);
     this.codeBook.show(year);
     this.shown.year = year;
-    this.fields[this.warrantyOnly() ? WARRANTY : this.plate.firstField(year)].focus();
+  }
+
+  // Puts a plate into the form as a paste would (capitals, cut to each
+  // field's length), asking nothing, with the cursor in the field named or
+  // else the first one: a failing row of a file, brought here to be fixed.
+  load({ year, warrantyOnly, texts, field }) {
+    this.years[year].checked = true;
+    this.warrantyBox.checked = warrantyOnly;
+    this.warrantyChanged();
+    this.showYear(year);
+    this.fields.forEach((input, i) => {
+      if (!input.disabled) input.value = [...upperCaseTyped(texts[i])].slice(0, this.plate.maxLength(i, year)).join('');
+    });
+    const first = warrantyOnly ? WARRANTY : this.plate.firstField(year);
+    this.fields[field >= 0 && !this.fields[field].disabled ? field : first].focus();
   }
 
   // Before the core has loaded, one Decode waits for it and then reads the

@@ -1,8 +1,11 @@
 // Starts the page: the fields are placed and take typing at once while the
-// decoder core loads beside them, and the offline cache is registered once
-// the page has loaded, whatever becomes of the core. The build writes this
-// file and every module it imports, the layouts included, into index.html.
+// decoder core loads beside them, the batch section's entry points are
+// wired, and the offline cache is registered once the page has loaded,
+// whatever becomes of the core. The build writes this file and every module
+// it imports, the layouts included, into index.html; the batch section's
+// own code loads on first use.
 import layout from './layout.json' with { type: 'json' };
+import { attachBatchEntry } from './batch_entry.js';
 import { CodeBook } from './code_book.js';
 import { CoreLoader } from './core_loader.js';
 import { DecoderPage, FIELD_IDS } from './decoder_page.js';
@@ -16,6 +19,7 @@ const page = new DecoderPage(loader, new PlateView(layout, boxes), new CodeBook(
 // before the page starts.
 document.documentElement.dataset.ready = 'true';
 page.start();
+attachBatchEntry(page);
 performance.mark('tarnwick-fields');
 
 // The offline copy's downloads wait until the page's own are done.

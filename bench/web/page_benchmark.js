@@ -5,7 +5,7 @@
 // throttled phone (PHONE below: Chromium's CPU and network throttling).
 //
 // Usage: node bench/web/page_benchmark.js [SITE_DIR [OTHER_SITE_DIR]]
-//   SITE_DIR defaults to build/test/web; with OTHER_SITE_DIR (an earlier
+//   SITE_DIR defaults to build/web/site; with OTHER_SITE_DIR (an earlier
 //   build, say) the phone visits alternate between the two sites, so that
 //   both meet the same load on a shared machine, and both are reported.
 import { chromium } from '@playwright/test';
@@ -15,7 +15,7 @@ import { readGoodPlates } from '../../tests/web/good_plates.js';
 import { FIELDS } from '../../tests/web/page_driver.js';
 import { CHROMIUM_ARGS } from '../../tests/web/playwright.config.js';
 
-const SITE = resolve(process.argv[2] ?? 'build/test/web');
+const SITE = resolve(process.argv[2] ?? 'build/web/site');
 const PORT = 8766;
 const URL = `http://127.0.0.1:${PORT}/`;
 const LOADS = 15;
@@ -29,8 +29,9 @@ const PHONE = {
   cpuSlowdown: 4,
   network: { offline: false, latency: 400, downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 },
 };
-// The 1964-1/2 good plate, keyed by field id, from the build's export beside the site.
-const PLATE = Object.fromEntries(Object.entries(readGoodPlates(resolve(SITE, '../tests/web/good_plates.json'))[0].plate)
+// The 1964-1/2 good plate, keyed by field id, from the test build's export.
+const PLATES = process.env.TARNWICK_GOOD_PLATES ?? 'build/test/tests/web/good_plates.json';
+const PLATE = Object.fromEntries(Object.entries(readGoodPlates(PLATES)[0].plate)
   .map(([name, text]) => [FIELDS[name], text]));
 
 // The core loaded and the page ready to decode.

@@ -1,5 +1,6 @@
 // Driving the decoder page the way a user does, and reading it back.
 import { expect } from '@playwright/test';
+import { readFileSync } from 'node:fs';
 
 // In the core's field order, as the tool names them.
 export const FIELDS = {
@@ -59,4 +60,32 @@ export async function answerMessage(page, button = 'OK') {
 
 export async function expectFocus(page, id) {
   await expect(page.locator(`#${id}`)).toBeFocused();
+}
+
+// The batch run that ends next: waits for its download link (a new one
+// after a run before) and returns the summary and the downloaded file.
+export async function batchOutcome(page, previous = null) {
+  const link = page.locator('#batchDownload');
+  if (previous) await expect(link).not.toHaveAttribute('href', previous);
+  await expect(link).toBeVisible();
+  const [download] = await Promise.all([page.waitForEvent('download'), link.click()]);
+  return {
+    summary: await page.textContent('#batchSummary'),
+    name: download.suggestedFilename(),
+    bytes: readFileSync(await download.path()),
+    href: await link.getAttribute('href'),
+  };
+}
+
+// Chooses the file in the batch section, which decodes it at once.
+export async function decodeFile(page, file) {
+  await page.setInputFiles('#batchFile', file);
+  return batchOutcome(page);
+}
+
+// Runs the batch again with the options as they are now set; previous is
+// the last run's outcome, if it had one.
+export async function decodeAgain(page, previous) {
+  await page.click('#batchStart');
+  return batchOutcome(page, previous?.href);
 }

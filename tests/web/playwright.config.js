@@ -4,7 +4,7 @@ import { defineConfig } from '@playwright/test';
 import { fileURLToPath } from 'node:url';
 
 const repository = fileURLToPath(new URL('../..', import.meta.url));
-const site = process.env.TARNWICK_WEB_DIR ?? `${repository}build/test/web`;
+const site = process.env.TARNWICK_WEB_DIR ?? `${repository}build/web/site`;
 process.env.TARNWICK_GOOD_PLATES ??= `${repository}build/test/tests/web/good_plates.json`;
 // A port of this run's own, so that two runs on one machine do not meet;
 // the workers inherit it through the environment.

@@ -1,9 +1,12 @@
 // axe-core finds no violation on the page, wide and phone-sized, nor with a
-// message box open, in the light and the dark theme, with results shown.
+// message box open, in the light and the dark theme, with results shown,
+// nor with a file decoded, its failing rows and charts shown, on screen and
+// printed.
 import { test, expect } from '@playwright/test';
 import { createRequire } from 'node:module';
-import { enterPlate, openPage } from './page_driver.js';
+import { decodeFile, enterPlate, openPage } from './page_driver.js';
 import { readGoodPlates } from './good_plates.js';
+import { registryRows, tempDir, writeCsv, NAMES } from './table_plates.js';
 
 const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -26,6 +29,18 @@ for (const colorScheme of ['light', 'dark']) {
     await page.click('#cmdClear');
     await page.click('#cmdDecode');
     await expect(page.locator('#messageBox')).toBeVisible();
+    expect(await violations(page)).toEqual([]);
+  });
+
+  test(`no axe violations in the batch section with a file decoded, on screen and in print, ${colorScheme}`, async ({ page }) => {
+    await page.emulateMedia({ colorScheme });
+    await openPage(page);
+    const rows = await registryRows(page);
+    await decodeFile(page, writeCsv(tempDir(), 'registry.csv', ['year', 'warranty_only', ...NAMES, 'owner'], rows));
+    await expect(page.locator('#batchReport figure')).toHaveCount(4);
+    await expect(page.locator('#batchFailureTable')).toBeVisible();
+    expect(await violations(page)).toEqual([]);
+    await page.emulateMedia({ media: 'print' });
     expect(await violations(page)).toEqual([]);
   });
 }

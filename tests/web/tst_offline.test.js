@@ -1,9 +1,12 @@
 // Loading and the offline copy: once loaded, the page reloads and decodes
-// with the network off; a core that cannot be fetched is told, and Retry
-// loads it; the install icons, and what the user is told of the offline copy.
+// with the network off, and so does the batch section once used; a core that
+// cannot be fetched is told, and Retry loads it; the install icons and the
+// manifest's ways of opening a file, and what the user is told of the
+// offline copy.
 import { test, expect } from '@playwright/test';
 import { readGoodPlates } from './good_plates.js';
-import { enterPlate, expectFocus, openPage, results, whenReady } from './page_driver.js';
+import { decodeFile, enterPlate, expectFocus, openPage, results, whenReady } from './page_driver.js';
+import { NAMES, tempDir, writeCsv } from './table_plates.js';
 
 test('the page reloads and decodes offline after one visit', async ({ page, context }) => {
   await openPage(page);
@@ -16,6 +19,20 @@ test('the page reloads and decodes offline after one visit', async ({ page, cont
   await page.click('#cmdDecode');
   expect(await results(page)).toEqual(expected);
   await expect(page.locator('#plateImage')).toHaveJSProperty('naturalWidth', 420);
+});
+
+test('a file decodes offline once the batch section has been used', async ({ page, context }) => {
+  const rows = readGoodPlates().map(({ plate, results: [year] }) => [year, ...NAMES.map((n) => plate[n])]);
+  const file = writeCsv(tempDir(), 'cars.csv', ['year', ...NAMES], rows);
+  await openPage(page);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const online = await decodeFile(page, file);
+  await context.setOffline(true);
+  await page.reload();
+  await page.waitForSelector('html[data-ready]');
+  const offline = await decodeFile(page, file);
+  expect(offline.summary).toBe('7 rows read, 7 decoded, 0 failed');
+  expect(offline.bytes.equals(online.bytes)).toBe(true);
 });
 
 test('a core that cannot be fetched is told; the fields take typing, Decode waits, Retry loads it', async ({ page }) => {
