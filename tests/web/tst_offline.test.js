@@ -93,8 +93,10 @@ test('the first visit tells once that the page works offline; a new version wait
   await expect(notices).toHaveText(['A new version is ready —Reload']);
   const controller = () => page.evaluate(() => navigator.serviceWorker.controller.scriptURL);
   expect(await controller()).toMatch(/sw\.js$/);
+  // Listening before the click: the reload can finish before a listener set up after it.
+  const reloaded = page.waitForEvent('load');
   await notices.getByRole('button', { name: 'Reload' }).click();
-  await page.waitForEvent('load');
+  await reloaded;
   await whenReady(page);
   expect(await controller()).toMatch(/sw\.js\?next$/);
 });
