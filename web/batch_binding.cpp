@@ -5,8 +5,11 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +17,7 @@
 #include <vector>
 
 #include "cli/batch_session.h"
+#include "cli/output_buffer.h"
 #include "decoder/model_year.h"
 
 namespace tarnwick::web {
@@ -45,26 +49,34 @@ cli::BatchSettings SettingsOf(const val& given) {
     return settings;
 }
 
-// How many decoded cars gave each text of one result.
+// How many decoded cars gave each text of one result. The texts counted are
+// views of the constant tables, so while counting a text's place in memory
+// stands for it: a row costs a probe or two of a small open-addressed table,
+// not a hash of its characters. Texts that read the same, from two years'
+// tables, are joined when the rows are asked for.
 class Tally {
 public:
     void Add(std::string_view text) {
-        if (const auto found = counts_.find(text); found != counts_.end()) {
-            ++found->second;
-            return;
+        for (std::size_t i = Slot(text.data());; i = (i + 1) & (places_.size() - 1)) {
+            Place& place = places_[i];
+            if (place.count == 0) {
+                place = {text, 1};
+                if (++used_ * 2 > places_.size()) Grow();
+                return;
+            }
+            if (place.text.data() == text.data() && place.text.size() == text.size()) {
+                ++place.count;
+                return;
+            }
         }
-        counts_.emplace(std::string(text), 1);
     }
 
-    std::uint64_t CountOf(std::string_view text) const {
-        const auto found = counts_.find(text);
-        return found == counts_.end() ? 0 : found->second;
-    }
+    std::uint64_t CountOf(std::string_view text) const { return ByText()[text]; }
 
     // [[text, count], …] in no particular order.
     val Rows() const {
         val rows = val::array();
-        for (const auto& [text, count] : counts_)
+        for (const auto& [text, count] : ByText())
             rows.call<void>("push", Row(text, count));
         return rows;
     }
@@ -77,11 +89,70 @@ public:
     }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    struct Place {
+        std::string_view text;
+        std::uint64_t count = 0;
     };
-    std::unordered_map<std::string, std::uint64_t, Hash, std::equal_to<>> counts_;
+
+    // The table's size stays a power of two, so a mask keeps a slot in it.
+    std::size_t Slot(const char* data) const {
+        std::uint32_t hash = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(data)) * 2654435761u;
+        hash ^= hash >> 16;
+        return hash & (places_.size() - 1);
+    }
+
+    void Grow() {
+        std::vector<Place> old(places_.size() * 2);
+        old.swap(places_);
+        for (const Place& place : old) {
+            if (place.count == 0) continue;
+            std::size_t i = Slot(place.text.data());
+            while (places_[i].count > 0)
+                i = (i + 1) & (places_.size() - 1);
+            places_[i] = place;
+        }
+    }
+
+    std::unordered_map<std::string_view, std::uint64_t> ByText() const {
+        std::unordered_map<std::string_view, std::uint64_t> counts;
+        for (const Place& place : places_)
+            if (place.count > 0) counts[place.text] += place.count;
+        return counts;
+    }
+
+    std::vector<Place> places_ = std::vector<Place>(64);
+    std::size_t used_ = 0;
+};
+
+// The output of one call into the session, written straight into memory
+// that the worker copies out of; it grows as needed and is never cleared.
+class ByteOutput : public cli::OutputBuffer {
+public:
+    void Reset() {
+        next_ = bytes_.get();
+        end_ = next_ + capacity_;
+    }
+
+    val View() const {
+        return val(emscripten::typed_memory_view(static_cast<std::size_t>(next_ - bytes_.get()),
+                                                 reinterpret_cast<const std::uint8_t*>(bytes_.get())));
+    }
+
+private:
+    void AppendSlow(std::string_view text) override {
+        const auto used = static_cast<std::size_t>(next_ - bytes_.get());
+        const std::size_t capacity = std::max({capacity_ * 2, used + text.size(), std::size_t{1} << 16});
+        std::unique_ptr<char[]> grown(new char[capacity]);
+        if (used > 0) std::memcpy(grown.get(), bytes_.get(), used);
+        std::memcpy(grown.get() + used, text.data(), text.size());
+        bytes_ = std::move(grown);
+        capacity_ = capacity;
+        next_ = bytes_.get() + used + text.size();
+        end_ = bytes_.get() + capacity;
+    }
+
+    std::unique_ptr<char[]> bytes_;
+    std::size_t capacity_ = 0;
 };
 
 // A failing row as the form takes it back.
@@ -108,15 +179,15 @@ public:
     }
 
     val Feed() {
-        output_.clear();
+        output_.Reset();
         session_.Feed(input_, output_);
-        return Bytes();
+        return output_.View();
     }
 
     val Finish() {
-        output_.clear();
+        output_.Reset();
         session_.Finish(output_);
-        return Bytes();
+        return output_.View();
     }
 
     std::string Problem() const { return session_.problem(); }
@@ -157,10 +228,6 @@ private:
         std::string line = session_.Summary();
         if (session_.counts().failed() == 0 && line.ends_with(" ()")) line.resize(line.size() - 3);
         return line;
-    }
-
-    val Bytes() const {
-        return val(emscripten::typed_memory_view(output_.size(), reinterpret_cast<const std::uint8_t*>(output_.data())));
     }
 
     void Observe(const cli::RowReport& report) {
@@ -223,7 +290,7 @@ private:
     cli::BatchSettings settings_;
     cli::BatchSession session_;
     std::string input_;
-    std::string output_;
+    ByteOutput output_;
     std::optional<std::array<std::size_t, cli::kBatchColumnCount>> columns_;
     Tally years_;
     Tally plants_;

@@ -24,16 +24,30 @@ async function writeRegistry(page, { spreadsheet = false } = {}) {
     : writeCsv(tempDir(), 'registry.csv', HEADER, rows);
 }
 
+// An older browser, without synchronous files in workers or files read as
+// byte streams: the file is read as its stream hands it out and the output
+// kept as a streamed Blob.
+const OLDER_BROWSER = `delete FileSystemFileHandle.prototype.createSyncAccessHandle;
+const defaultReader = ReadableStream.prototype.getReader;
+ReadableStream.prototype.getReader = function getReader() { return defaultReader.call(this); };
+`;
+
 const CASES = [
   { format: 'csv', spreadsheet: false },
-  { format: 'jsonl', spreadsheet: false },
+  { format: 'jsonl', spreadsheet: false, older: true },
   { format: 'csv', spreadsheet: true },
   { format: 'jsonl', spreadsheet: true },
 ];
 
-for (const { format, spreadsheet } of CASES) {
-  test(`${format}${spreadsheet ? ", a ';' Windows-1252 export with mapped columns," : ''} as tarnwick-decode writes it`,
-    async ({ page }) => {
+for (const { format, spreadsheet, older } of CASES) {
+  test(`${format}${spreadsheet ? ", a ';' Windows-1252 export with mapped columns," : ''}${older ? ' in an older browser,' : ''}`
+    + ' as tarnwick-decode writes it', async ({ page }) => {
+      if (older) {
+        await page.context().route('**/batch_worker.js', async (route) => {
+          const response = await route.fetch();
+          await route.fulfill({ response, body: OLDER_BROWSER + await response.text() });
+        });
+      }
       await openPage(page);
       const file = await writeRegistry(page, { spreadsheet });
       let outcome = null;
@@ -127,7 +141,7 @@ test('nothing leaves the device: the section fetches only its own code, once', a
   context.on('request', (request) => requests.push(`${request.method()} ${new URL(request.url()).pathname}`));
   const first = await decodeFile(page, file);
   expect([...new Set(requests)].sort()).toEqual([
-    'GET /batch.css', 'GET /batch.js', 'GET /batch.wasm', 'GET /batch_panel.html', 'GET /batch_report.js',
+    'GET /batch.css', 'GET /batch.js', 'GET /batch.wasm', 'GET /batch_output.js', 'GET /batch_panel.html', 'GET /batch_report.js',
     'GET /batch_section.js', 'GET /batch_worker.js',
   ]);
   requests.length = 0;
