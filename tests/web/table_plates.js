@@ -82,6 +82,14 @@ export async function registryRows(page) {
   return rows;
 }
 
+export const REGISTRY_HEADER = ['year', 'warranty_only', ...NAMES, 'owner'];
+
+// The registry as a CSV file registry.csv, under header, written as format
+// says (see writeCsv).
+export async function writeRegistry(page, header = REGISTRY_HEADER, format = {}) {
+  return writeCsv(tempDir(), 'registry.csv', header, await registryRows(page), format);
+}
+
 const quoted = (text, delimiter) => (/["\r\n]/.test(text) || text.includes(delimiter)
   ? `"${text.replaceAll('"', '""')}"` : text);
 

@@ -6,7 +6,7 @@ import { test, expect } from '@playwright/test';
 import { createRequire } from 'node:module';
 import { decodeFile, enterPlate, openPage } from './page_driver.js';
 import { readGoodPlates } from './good_plates.js';
-import { registryRows, tempDir, writeCsv, NAMES } from './table_plates.js';
+import { writeRegistry } from './table_plates.js';
 
 const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
@@ -35,8 +35,7 @@ for (const colorScheme of ['light', 'dark']) {
   test(`no axe violations in the batch section with a file decoded, on screen and in print, ${colorScheme}`, async ({ page }) => {
     await page.emulateMedia({ colorScheme });
     await openPage(page);
-    const rows = await registryRows(page);
-    await decodeFile(page, writeCsv(tempDir(), 'registry.csv', ['year', 'warranty_only', ...NAMES, 'owner'], rows));
+    await decodeFile(page, await writeRegistry(page));
     await expect(page.locator('#batchReport figure')).toHaveCount(4);
     await expect(page.locator('#batchFailureTable')).toBeVisible();
     expect(await violations(page)).toEqual([]);

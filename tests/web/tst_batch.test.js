@@ -8,21 +8,14 @@ import { readGoodPlates } from './good_plates.js';
 import {
   FIELDS, answerMessage, batchOutcome, decodeAgain, decodeFile, expectFocus, openPage,
 } from './page_driver.js';
-import { NAMES, registryRows, tempDir, toolOutput, toolRun, writeCsv } from './table_plates.js';
+import { NAMES, toolOutput, toolRun, writeRegistry } from './table_plates.js';
 
-const HEADER = ['year', 'warranty_only', ...NAMES, 'owner'];
 // As a spreadsheet on Windows saves it: other names, ';', CR LF,
 // Windows-1252; decoded to CSV for the same spreadsheet.
 const EXPORT_HEADER = ['Model Year', 'Warranty Only', 'VIN', 'Body', 'Paint', 'Trim', 'Date', 'DSO', 'Axle', 'Trans',
   'Owner'];
+const EXPORT_FORMAT = { delimiter: ';', lineEnd: '\r\n', encoding: 'latin1' };
 const EXPORT_MAP = { year: 'Model Year', warranty: 'VIN', color: 'Paint', warranty_only: 'Warranty Only' };
-
-async function writeRegistry(page, { spreadsheet = false } = {}) {
-  const rows = await registryRows(page);
-  return spreadsheet
-    ? writeCsv(tempDir(), 'registry.csv', EXPORT_HEADER, rows, { delimiter: ';', lineEnd: '\r\n', encoding: 'latin1' })
-    : writeCsv(tempDir(), 'registry.csv', HEADER, rows);
-}
 
 // An older browser, without synchronous files in workers or files read as
 // byte streams: the file is read as its stream hands it out and the output
@@ -49,7 +42,7 @@ for (const { format, spreadsheet, older } of CASES) {
         });
       }
       await openPage(page);
-      const file = await writeRegistry(page, { spreadsheet });
+      const file = await (spreadsheet ? writeRegistry(page, EXPORT_HEADER, EXPORT_FORMAT) : writeRegistry(page));
       let outcome = null;
       if (spreadsheet) {
         // Read as UTF-8 with the usual names, the header lacks columns.
