@@ -1,34 +1,17 @@
 // Loads the decoder core in the background of a page that already takes
-// typing: the WebAssembly is compiled while it streams in. A failed load is
-// told in the page with a Retry button; whoever waits for the core waits
-// through failures until a load succeeds.
+// typing. Its WebAssembly is written into the page (in base64), so a first
+// visit waits for no second download. A failed load (a browser that will
+// not compile it) is told in the page with a Retry button; whoever waits
+// for the core waits through failures until a load succeeds.
 import loadDecoder from './decoder.js';
+import { DECODER_WASM } from './decoder_wasm.js';
 import { showNotice } from './page_notice.js';
 
-const WASM = new URL('decoder.wasm', import.meta.url);
-const FAILED = 'The decoder could not be loaded. Check the connection, then try again.';
-
-async function instantiate(imports) {
-  const response = fetch(WASM);
-  try {
-    return await WebAssembly.instantiateStreaming(response, imports);
-  } catch (streamingFailed) {
-    // A host may serve the file under another type: compile it whole.
-    const whole = await response;
-    if (!whole.ok) throw streamingFailed;
-    return WebAssembly.instantiate(await whole.arrayBuffer(), imports);
-  }
-}
+const FAILED = 'The decoder could not be started. Try again, or reload the page.';
 
 function loadCore() {
-  return new Promise((resolve, reject) => {
-    loadDecoder({
-      instantiateWasm(imports, receive) {
-        instantiate(imports).then(({ instance, module }) => receive(instance, module), reject);
-        return {};
-      },
-    }).then(resolve, reject);
-  });
+  const wasmBinary = Uint8Array.from(atob(DECODER_WASM), (c) => c.charCodeAt(0));
+  return loadDecoder({ wasmBinary });
 }
 
 export class CoreLoader {

@@ -137,7 +137,6 @@ const visits = [];
 for (let i = 0; i < LOADS; i += 1) visits.push(await firstVisit());
 const files = visits[0].sent;
 const total = files.reduce((sum, f) => sum + f.bytes, 0);
-const wasm = files.filter((f) => f.path.endsWith('.wasm')).reduce((sum, f) => sum + f.bytes, 0);
 const decode = await decodeTimes();
 const sites = [{ dir: SITE, url: URL, visits: [] }];
 if (OTHER_SITE) {
@@ -150,7 +149,6 @@ for (let i = 0; i < PHONE_VISITS; i += 1) {
 
 console.log(`Site: ${SITE}`);
 console.log(`First visit, bytes sent compressed (${files.length} responses, service worker's caching included): ${kb(total)}`);
-console.log(`  of which decoder.wasm: ${kb(wasm)}`);
 for (const f of files) console.log(`    ${f.path.padEnd(24)} ${f.bytes}`);
 console.log(`Median of ${LOADS} first visits after navigation start:`);
 console.log(`  domInteractive ${ms(median(visits.map((v) => v.timing.interactive)))}`);
