@@ -1,16 +1,18 @@
 // Loads the decoder core in the background of a page that already takes
-// typing. Its WebAssembly is written into the page (in base64), so a first
-// visit waits for no second download. A failed load (a browser that will
-// not compile it) is told in the page with a Retry button; whoever waits
-// for the core waits through failures until a load succeeds.
+// typing. Its WebAssembly is written into the page, in base64 at the end of
+// the body, so a first visit waits for no second download. A failed load (a
+// browser that will not compile it) is told in the page with a Retry
+// button; whoever waits for the core waits through failures until a load
+// succeeds.
 import loadDecoder from './decoder.js';
-import { DECODER_WASM } from './decoder_wasm.js';
 import { showNotice } from './page_notice.js';
 
 const FAILED = 'The decoder could not be started. Try again, or reload the page.';
 
 function loadCore() {
-  const wasmBinary = Uint8Array.from(atob(DECODER_WASM), (c) => c.charCodeAt(0));
+  const text = atob(document.getElementById('decoderWasm').textContent);
+  const wasmBinary = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i += 1) wasmBinary[i] = text.charCodeAt(i);
   return loadDecoder({ wasmBinary });
 }
 

@@ -1,8 +1,8 @@
 // Writes the page as one file for a phone's first visit: the stylesheets and
 // the module script that index.html links are written into it, the modules
-// bundled as one (bundle_modules.js), so nothing stands between the page's
-// own bytes and its first paint and typing; only the core's WebAssembly
-// follows, preloaded.
+// bundled as one (bundle_modules.js), and the WebAssembly it names in a
+// data script, in base64, so a first visit fetches nothing more before the
+// page paints, takes typing and decodes.
 //
 // Usage: node inline_page.js SOURCE_HTML OUTPUT_HTML DEPFILE [DIR...]
 //   a linked file is looked up beside SOURCE_HTML, then in each DIR (the
@@ -13,6 +13,7 @@ import { bundleModules } from './bundle_modules.js';
 
 const STYLESHEET = /<link rel="stylesheet" href="([\w./-]+)">/g;
 const MODULE_SCRIPT = /<script type="module" src="([\w./-]+)"><\/script>/g;
+const WASM_SCRIPT = /<script type="application\/wasm" id="([\w-]+)" src="([\w./-]+)"><\/script>/g;
 
 const [source, output, depfile, ...dirs] = process.argv.slice(2);
 if (!depfile) {
@@ -43,6 +44,11 @@ const page = readFileSync(source, 'utf8')
     const { code, files } = bundleModules(locate(name), dirs);
     read.push(...files);
     return `<script type="module">\n${inside('script', code, name)}</script>`;
+  })
+  .replace(WASM_SCRIPT, (_, id, name) => {
+    const file = locate(name);
+    read.push(file);
+    return `<script type="application/wasm" id="${id}">${readFileSync(file).toString('base64')}</script>`;
   });
 writeFileSync(output, page);
 const escaped = (path) => path.replace(/ /g, '\\ ');
