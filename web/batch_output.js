@@ -7,8 +7,9 @@
 const FOLDER = 'batch-output';
 const WRITE_BYTES = 4 << 20;
 
-// A file of this worker's: output of earlier runs is removed first (one
-// still open in another tab refuses and stays).
+// A file of this run's own. The output of earlier runs, this tab's or
+// another's, is removed as it starts; a file another tab is still writing
+// refuses and stays.
 class FileOutput {
   static async open(type) {
     const root = await navigator.storage.getDirectory();
