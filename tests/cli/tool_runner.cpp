@@ -38,6 +38,12 @@ std::vector<std::string> ToolCommand() {
     return {under, exe};
 }
 
+}  // namespace
+
+bool ToolIsForWindows() { return ToolCommand().back().ends_with(".exe"); }
+
+namespace {
+
 // stdout_fd and stderr_fd, where not -1, replace the files out and err.
 int Spawn(const std::vector<std::string>& args, const std::string& in, const std::string& out, const std::string& err,
           int stdout_fd, int stderr_fd = -1, const std::function<void()>& while_running = {}) {

@@ -2,6 +2,7 @@
 // the code tables listing.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -153,6 +154,27 @@ TEST(Status, OutputOverTheInputIsRefusedAndTheInputKept) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("overwrite"), std::string::npos) << run.err;
     EXPECT_EQ(ReadFile(path), csv);
+}
+
+// The same file under another name: through "." on every system, and on
+// Windows through its drive letter, backslashes and other letter case.
+TEST(Status, OutputOverTheInputUnderAnotherSpellingIsRefused) {
+    const std::string csv = PlatesCsv();
+    const std::string path = WriteTempFile("plates.csv", csv);
+    const std::size_t slash = path.rfind('/');
+    std::vector<std::string> spellings = {path.substr(0, slash) + "/./" + path.substr(slash + 1)};
+    if (ToolIsForWindows()) {
+        std::string windows = "z:" + path;
+        for (char& c : windows)
+            c = c == '/' ? '\\' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        spellings.push_back(windows);
+    }
+    for (const std::string& spelling : spellings) {
+        const ToolRun run = RunTool({"--batch", path, "--output", spelling});
+        EXPECT_EQ(run.status, 2) << spelling;
+        EXPECT_EQ(run.err, "tarnwick-decode: the output would overwrite the input " + path + "\n");
+        EXPECT_EQ(ReadFile(path), csv);
+    }
 }
 
 // The progress line shows on a terminal that the records do not go to,
