@@ -28,7 +28,8 @@ FdSource::FdSource(const std::string& path) : name_(path == "-" ? "standard inpu
     }
     fd_ = OpenToRead(path);
     if (fd_ < 0) {
-        error_ = Describe(name_, "cannot open", errno);
+        // Windows refuses to open a folder at all.
+        error_ = Describe(name_, errno == EISDIR ? "cannot read" : "cannot open", errno);
         return;
     }
     owned_ = true;

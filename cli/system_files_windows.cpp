@@ -38,8 +38,15 @@ bool SameRegularFile(HANDLE a, HANDLE b) {
 
 }  // namespace
 
+// A folder cannot be opened as a file here; it is told as on POSIX systems.
 int OpenToRead(const std::string& path) {
-    return _wopen(WideFromUtf8(path).c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    const std::wstring name = WideFromUtf8(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        errno = EISDIR;
+        return -1;
+    }
+    return _wopen(name.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
 }
 
 int OpenToWrite(const std::string& path) {
@@ -76,10 +83,10 @@ bool SameRegularFile(int fd, const std::string& path) {
 }
 
 // The C runtime reports a closed pipe as EINVAL; the system's own code says
-// what happened.
+// what happened (wine reports a POSIX pipe without reader as not connected).
 bool ReaderGone(int /*error_number*/) {
     const DWORD error = GetLastError();
-    return error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE;
+    return error == ERROR_NO_DATA || error == ERROR_BROKEN_PIPE || error == ERROR_PIPE_NOT_CONNECTED;
 }
 
 }  // namespace tarnwick::cli
