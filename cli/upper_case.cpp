@@ -1,7 +1,6 @@
 #include "cli/upper_case.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "decoder/upper_case.h"
 #include "decoder/utf8_text.h"
