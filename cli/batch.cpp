@@ -8,6 +8,7 @@
 
 #include "cli/file_io.h"
 #include "cli/progress_meter.h"
+#include "cli/system_files.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -78,9 +79,10 @@ int RunBatch(const BatchOptions& options, std::ostream& errors) {
     if (!session.problem().empty()) return complain(session.problem());
     if (!session.header_read()) return complain(source.ErrorText());
 
-    // Opening the output truncates it, so the input must not be that file.
+    // Opening the output truncates it, so the input must not be that file
+    // (checked before the output is opened).
     const bool to_stdout = options.output.empty() || options.output == "-";
-    if (to_stdout ? SameFile(source.fd(), STDOUT_FILENO) : SameFile(source.fd(), options.output))
+    if (to_stdout ? SameRegularFile(source.fd(), STDOUT_FILENO) : SameRegularFile(source.fd(), options.output))
         return complain("the output would overwrite the input " + input_name);
     OutputSink out(options.output, options.io_chunk_bytes);
     if (!out.ok()) return complain(out.ErrorText());

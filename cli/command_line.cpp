@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
-#include <csignal>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -16,6 +15,7 @@
 #include "cli/file_io.h"
 #include "cli/plate_verdict.h"
 #include "cli/record_writers.h"
+#include "cli/terminal.h"
 #include "tarnwick_version.h"
 
 namespace tarnwick::cli {
@@ -391,18 +391,14 @@ std::optional<BatchOptions> MakeBatchOptions(const Request& request, const Given
     settings.trim = request.trim;
     options.quiet = request.quiet;
     // Never drawn among records on the same terminal.
-    const bool records_to_terminal = (options.output.empty() || options.output == "-") && ::isatty(STDOUT_FILENO) == 1;
-    options.show_progress = !request.quiet && ::isatty(STDERR_FILENO) == 1 && !records_to_terminal;
+    const bool records_to_terminal = (options.output.empty() || options.output == "-") && IsTerminal(STDOUT_FILENO);
+    options.show_progress = !request.quiet && IsTerminal(STDERR_FILENO) && !records_to_terminal;
     return options;
 }
 
 }  // namespace
 
 int Run(int argc, const char* const* argv) {
-    // A closed pipe must show as a failed write (EPIPE), which the tool
-    // tells from other write errors, instead of the signal ending it.
-    std::signal(SIGPIPE, SIG_IGN);
-
     CLI::App app{kDescription, kProgram};
     app.footer(kFooter);
     app.set_version_flag("--version", std::string(kVersion), "Print the version and exit");

@@ -1,16 +1,18 @@
 #include "cli/file_io.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "cli/system_files.h"
+
 namespace tarnwick::cli {
 namespace {
+
+// Windows' read and write take an unsigned int count.
+constexpr std::size_t kMostBytesPerCall = std::size_t{1} << 30;
 
 std::string Describe(const std::string& name, const char* what, int error_number) {
     return name + ": " + what + ": " + std::strerror(error_number);
@@ -24,16 +26,14 @@ FdSource::FdSource(const std::string& path) : name_(path == "-" ? "standard inpu
         NoteKind();
         return;
     }
-    do {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    } while (fd_ < 0 && errno == EINTR);
+    fd_ = OpenToRead(path);
     if (fd_ < 0) {
-        error_ = Describe(name_, "cannot open", errno);
+        // Windows refuses to open a folder at all.
+        error_ = Describe(name_, errno == EISDIR ? "cannot read" : "cannot open", errno);
         return;
     }
     owned_ = true;
-    struct stat info {};
-    if (::fstat(fd_, &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (KindOf(fd_).directory) {
         error_ = Describe(name_, "cannot read", EISDIR);
         ::close(fd_);
         fd_ = -1;
@@ -43,10 +43,9 @@ FdSource::FdSource(const std::string& path) : name_(path == "-" ? "standard inpu
 }
 
 void FdSource::NoteKind() {
-    struct stat info {};
-    if (::fstat(fd_, &info) != 0) return;
-    may_wait_ = !S_ISREG(info.st_mode);
-    if (S_ISREG(info.st_mode)) file_size_ = static_cast<std::uint64_t>(info.st_size);
+    const FileKind kind = KindOf(fd_);
+    may_wait_ = !kind.regular;
+    file_size_ = kind.size;
 }
 
 FdSource::~FdSource() {
@@ -54,12 +53,9 @@ FdSource::~FdSource() {
 }
 
 long FdSource::Read(char* buffer, std::size_t size) {
-    if (may_wait_ && before_wait_) {
-        pollfd ready{fd_, POLLIN, 0};
-        if (::poll(&ready, 1, 0) == 0) before_wait_();
-    }
+    if (may_wait_ && before_wait_ && !InputReady(fd_)) before_wait_();
     for (;;) {
-        const ssize_t got = ::read(fd_, buffer, size);
+        const auto got = ::read(fd_, buffer, static_cast<unsigned>(std::min<std::size_t>(size, kMostBytesPerCall)));
         if (got >= 0) return static_cast<long>(got);
         if (errno == EINTR) continue;
         error_ = Describe(name_, "read error", errno);
@@ -75,9 +71,7 @@ OutputSink::OutputSink(const std::string& path, std::size_t buffer_bytes)
         fd_ = STDOUT_FILENO;
         return;
     }
-    do {
-        fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    } while (fd_ < 0 && errno == EINTR);
+    fd_ = OpenToWrite(path);
     if (fd_ < 0) {
         error_ = Describe(name_, "cannot open for writing", errno);
         return;
@@ -109,10 +103,11 @@ void OutputSink::Flush() {
 void OutputSink::Write(std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size() && !failed() && fd_ >= 0) {
-        const ssize_t wrote = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        const std::size_t piece = std::min(bytes.size() - done, kMostBytesPerCall);
+        const auto wrote = ::write(fd_, bytes.data() + done, static_cast<unsigned>(piece));
         if (wrote < 0) {
             if (errno == EINTR) continue;
-            reader_gone_ = errno == EPIPE;
+            reader_gone_ = ReaderGone(errno);
             Fail("write error", errno);
         } else {
             done += static_cast<std::size_t>(wrote);
@@ -130,27 +125,6 @@ void OutputSink::Close() {
 
 void OutputSink::Fail(const char* what, int error_number) {
     if (error_.empty()) error_ = Describe(name_, what, error_number);
-}
-
-namespace {
-
-// Pipes and terminals are shared by design; only a regular file is at risk.
-bool SameRegularFile(const struct stat& a, const struct stat& b) {
-    return S_ISREG(a.st_mode) && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-}  // namespace
-
-bool SameFile(int fd_a, int fd_b) {
-    struct stat a {};
-    struct stat b {};
-    return ::fstat(fd_a, &a) == 0 && ::fstat(fd_b, &b) == 0 && SameRegularFile(a, b);
-}
-
-bool SameFile(int fd, const std::string& path) {
-    struct stat a {};
-    struct stat b {};
-    return ::fstat(fd, &a) == 0 && ::stat(path.c_str(), &b) == 0 && SameRegularFile(a, b);
 }
 
 }  // namespace tarnwick::cli

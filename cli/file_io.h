@@ -89,10 +89,4 @@ private:
     bool reader_gone_ = false;
 };
 
-// Whether an open descriptor and another one, or a path not yet opened, are
-// the same regular file, so that writing one would destroy it while it is
-// read. Checked before the output is opened, since opening truncates.
-bool SameFile(int fd_a, int fd_b);
-bool SameFile(int fd, const std::string& path);
-
 }  // namespace tarnwick::cli

@@ -1,22 +1,12 @@
 #include "cli/upper_case.h"
 
-#include <locale.h>
-#include <wctype.h>
-
 #include <algorithm>
-#include <cstdint>
 
+#include "decoder/upper_case.h"
 #include "decoder/utf8_text.h"
 
 namespace tarnwick::cli {
 namespace {
-
-// Its own locale object rather than the process locale, so nothing else in
-// the tool (number output, messages) changes with it.
-locale_t Utf8Locale() {
-    static const locale_t locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    return locale;
-}
 
 char* EncodeChar(char32_t c, char* out) {
     if (c < 0x80) {
@@ -36,8 +26,6 @@ char* EncodeChar(char32_t c, char* out) {
     }
     return out;
 }
-
-bool IsScalarValue(std::uint32_t c) { return c < 0x110000 && (c < 0xD800 || c > 0xDFFF); }
 
 }  // namespace
 
@@ -59,12 +47,9 @@ char* UpperCaseInto(std::string_view text, char* out) {
         const std::size_t length = utf8::CharLength(text, pos);
         const std::string_view bytes = text.substr(pos, length);
         pos += length;
-        const locale_t locale = Utf8Locale();
-        std::uint32_t upper = 0x110000;  // none
-        if (length > 1 && locale != static_cast<locale_t>(nullptr))
-            upper = static_cast<std::uint32_t>(towupper_l(static_cast<wint_t>(utf8::DecodeChar(bytes)), locale));
-        out = IsScalarValue(upper) ? EncodeChar(static_cast<char32_t>(upper), out)
-                                   : std::copy(bytes.begin(), bytes.end(), out);
+        // A malformed byte is a character of its own and passes unchanged.
+        out = length > 1 ? EncodeChar(SimpleUpperCase(utf8::DecodeChar(bytes)), out)
+                         : std::copy(bytes.begin(), bytes.end(), out);
     }
     return out;
 }

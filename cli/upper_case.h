@@ -8,8 +8,8 @@
 
 namespace tarnwick::cli {
 
-// Appends the upper-cased text to out. Letters beyond ASCII follow the
-// C.UTF-8 locale's case mapping; without that locale only ASCII changes.
+// Appends the upper-cased text to out: the core's simple upper case, as the
+// window and the web page apply it.
 void AppendUpperCase(std::string_view text, std::string& out);
 
 // The same into a buffer of at least 4 * text.size() bytes; returns the end.

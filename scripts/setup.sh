@@ -14,6 +14,8 @@ packages=(
   clang libclang-rt-14-dev
   file dpkg-dev ca-certificates
   emscripten chromium nodejs
+  unicode-data
+  g++-mingw-w64-x86-64-posix googletest wine wine64 zip
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "decoder/upper_case.h"
 #include "decoder/year_decoder.h"
 #include "decoder/year_tables.h"
 
@@ -129,6 +130,9 @@ val YearLabels() {
     return labels;
 }
 
+// The upper case of one code point, as the window and the tool make it.
+unsigned UpperCaseOf(unsigned code) { return SimpleUpperCase(static_cast<char32_t>(code)); }
+
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(tarnwick_decoder) {
@@ -136,6 +140,7 @@ EMSCRIPTEN_BINDINGS(tarnwick_decoder) {
     emscripten::function("decode", &Decode);
     emscripten::function("codeBook", &CodeBook);
     emscripten::function("yearLabels", &YearLabels);
+    emscripten::function("upperCaseOf", &UpperCaseOf);
 }
 
 }  // namespace tarnwick::web

@@ -9,14 +9,21 @@ export function countChars(text) {
   return count;
 }
 
-// A character whose capital is more than one character (ß) stays as typed,
-// as it does in the desktop window.
+// Until the core is loaded, the browser's upper case: a character whose
+// capital is more than one character (ß) stays as typed.
+let upperCaseOf = (ch) => {
+  const upper = ch.toUpperCase();
+  return countChars(upper) === 1 ? upper : ch;
+};
+
+// From then on the core's, which the desktop window and the tool share.
+export function useCoreUpperCase(core) {
+  upperCaseOf = (ch) => String.fromCodePoint(core.upperCaseOf(ch.codePointAt(0)));
+}
+
 export function upperCaseTyped(text) {
   let out = '';
-  for (const ch of text) {
-    const upper = ch.toUpperCase();
-    out += countChars(upper) === 1 ? upper : ch;
-  }
+  for (const ch of text) out += upperCaseOf(ch);
   return out;
 }
 

@@ -9,10 +9,12 @@ import { attachBatchEntry } from './batch_entry.js';
 import { CodeBook } from './code_book.js';
 import { CoreLoader } from './core_loader.js';
 import { DecoderPage, FIELD_IDS } from './decoder_page.js';
+import { useCoreUpperCase } from './entry_rules.js';
 import { keepOfflineCopy } from './offline_copy.js';
 import { PlateView } from './plate_view.js';
 
 const loader = new CoreLoader();
+loader.ready.then(useCoreUpperCase);
 const boxes = FIELD_IDS.map((id) => document.getElementById(id).parentElement);
 const page = new DecoderPage(loader, new PlateView(layout, boxes), new CodeBook(loader));
 // The fields show once placed; a hidden field cannot take the focus, so

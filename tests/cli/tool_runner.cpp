@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -27,10 +28,26 @@ std::string TempPath(const std::string& name) {
     return ::testing::TempDir() + "tarnwick_cli_" + std::to_string(::getpid()) + "_" + test + "_" + name;
 }
 
+// The tool this build made, or the one TARNWICK_DECODE_EXE names run by the
+// program TARNWICK_DECODE_UNDER names (the Windows build's under wine).
+std::vector<std::string> ToolCommand() {
+    const char* const exe = std::getenv("TARNWICK_DECODE_EXE");
+    const char* const under = std::getenv("TARNWICK_DECODE_UNDER");
+    if (exe == nullptr) return {TARNWICK_DECODE_PATH};
+    if (under == nullptr) return {exe};
+    return {under, exe};
+}
+
+}  // namespace
+
+bool ToolIsForWindows() { return ToolCommand().back().ends_with(".exe"); }
+
+namespace {
+
 // stdout_fd and stderr_fd, where not -1, replace the files out and err.
 int Spawn(const std::vector<std::string>& args, const std::string& in, const std::string& out, const std::string& err,
           int stdout_fd, int stderr_fd = -1, const std::function<void()>& while_running = {}) {
-    std::vector<std::string> argv_text = {TARNWICK_DECODE_PATH};
+    std::vector<std::string> argv_text = ToolCommand();
     argv_text.insert(argv_text.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : argv_text)
@@ -51,7 +68,7 @@ int Spawn(const std::vector<std::string>& args, const std::string& in, const std
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) throw std::runtime_error("cannot start " + argv_text[0]);
     if (while_running) while_running();

@@ -13,6 +13,9 @@ struct ToolRun {
     std::string err;
 };
 
+// Whether the tool run is a Windows build (under an emulator).
+bool ToolIsForWindows();
+
 // stdout_path empty: standard output is captured into ToolRun::out;
 // otherwise the tool's standard output is that file (e.g. /dev/full).
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& input = {},

@@ -267,12 +267,13 @@ TEST_P(Layouts, DecodeAsThePlainFile) {
 INSTANTIATE_TEST_SUITE_P(Cases, Layouts, ::testing::ValuesIn(kLayouts),
                          [](const auto& info) { return info.param.name; });
 
-// Commas, quotes and line breaks inside a carried column survive the trip.
+// Commas, quotes, line breaks and Ctrl+Z (which ends a file read in
+// Windows' text mode) inside a carried column survive the trip.
 TEST(Batch, QuotedTextIsCarriedThroughUnchanged) {
-    const std::string note = "two\r\nlines, a \"quote\" and a comma";
+    const std::string note = "two\r\nlines, a \"quote\", a comma and \x1A";
     const std::string csv =
         std::string(kHeader) + "\n" +
-        Row(ValidPlate(ModelYear::Y1965), "", "\"two\r\nlines, a " + std::string("\"\"quote\"\" and a comma\"")) + "\n";
+        Row(ValidPlate(ModelYear::Y1965), "", "\"two\r\nlines, a " + std::string("\"\"quote\"\", a comma and \x1A\"")) + "\n";
     const ToolRun run = RunTool({"--batch", WriteTempFile("notes.csv", csv)});
     EXPECT_EQ(run.status, 0) << run.err;
     cli::CsvReader reader;
@@ -360,6 +361,18 @@ TEST_P(Malformed, BecomesOneInputRecordAndTheRestDecodes) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, Malformed, ::testing::ValuesIn(kMalformed),
                          [](const auto& info) { return info.param.name; });
+
+// A file name and an argument beyond ASCII reach the tool as typed, and the
+// output file is created under its name.
+TEST(Batch, NamesAndArgumentsBeyondAscii) {
+    const std::string input = WriteTempFile("r\xC3\xA9gistre-\xC3\x9F.csv", "Num\xC3\xA9ro\n6F07C100001\n");
+    const std::string output = input + "-d\xC3\xA9" "cod\xC3\xA9.csv";
+    const ToolRun run = RunTool({"--batch", input, "-o", output, "-y", "1966", "-w", "--map", "warranty=Num\xC3\xA9ro"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string records = ReadFile(output);
+    EXPECT_EQ(records.substr(0, records.find(',')), "Num\xC3\xA9ro");
+    EXPECT_NE(records.find("\n6F07C100001,1,true,1966,"), std::string::npos) << records;
+}
 
 TEST(Batch, HeaderLackingAColumnWritesNothing) {
     const std::string input = WriteTempFile("plates.csv", "year,warranty,body,color,trim,date,axle,trans\n1965\n");

@@ -151,6 +151,8 @@ class Failures : public ::testing::TestWithParam<FailureCase> {};
 
 TEST_P(Failures, JsonNamesKindFieldAndLines) {
     const FailureCase& c = GetParam();
+    // A Windows command line is UTF-16 text: bytes that are not UTF-8 cannot reach the tool.
+    if (ToolIsForWindows() && c.name == "overlong_utf8_counts_each_byte") GTEST_SKIP();
     const std::string year = c.year.empty() ? std::string(YearLabel(c.plate.year)) : c.year;
     const ToolRun run = RunTool(WithJson(PlateArgs(c.plate, year)));
     EXPECT_EQ(run.status, 1) << run.err;

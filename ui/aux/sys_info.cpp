@@ -6,21 +6,11 @@
 
 namespace tarnwick::ui {
 
-QStringList ToolsInRegistry(RegistryReader& registry, const std::function<bool(const QString&)>& file_exists) {
-    std::string value;
-    // The first value names the tool itself and is trusted as it is.
-    if (GetKeyValue(registry, kHKeyLocalMachine, kMsinfoKey, kMsinfoValue, value)) {
-        return {QString::fromLocal8Bit(value)};
-    }
-    if (!GetKeyValue(registry, kHKeyLocalMachine, kSharedToolsKey, kSharedToolsValue, value)) {
-        return {};
-    }
-    // The second names the folder it should be in.
-    const QString tool = QString::fromLocal8Bit(value) + QStringLiteral("\\MSINFO32.EXE");
-    if (!file_exists(tool)) {
-        return {};
-    }
-    return {tool};
+QStringList FromAnsiPaths(const std::vector<std::string>& paths) {
+    QStringList tools;
+    for (const std::string& path : paths)
+        tools << QString::fromLocal8Bit(path);
+    return tools;
 }
 
 QStringList ToolsOnPath(const std::function<QString(const QString&)>& find_program) {

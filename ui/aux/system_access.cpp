@@ -3,7 +3,6 @@
 // registry, or the PATH elsewhere.
 #include "ui/aux/system_access.h"
 
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -11,9 +10,7 @@
 #include "ui/common/message_box.h"
 
 #ifdef _WIN32
-#include <windows.h>
-
-#include "ui/aux/registry.h"
+#include "ui/aux/windows_registry.h"
 #endif
 
 namespace tarnwick::ui {
@@ -21,33 +18,9 @@ namespace tarnwick::ui {
 namespace {
 
 #ifdef _WIN32
-HKEY ToHkey(RegKey key) { return reinterpret_cast<HKEY>(key); }
-
-class WindowsRegistry final : public RegistryReader {
-public:
-    long OpenKey(RegKey root, const std::string& sub_key, std::uint32_t access, RegKey& key) override {
-        HKEY opened = nullptr;
-        const LONG result = RegOpenKeyExA(ToHkey(root), sub_key.c_str(), 0, static_cast<REGSAM>(access), &opened);
-        key = reinterpret_cast<RegKey>(opened);
-        return result;
-    }
-
-    long QueryValue(RegKey key, const std::string& value_name, std::uint32_t& type, unsigned char* data,
-                    std::uint32_t& length) override {
-        DWORD value_type = 0;
-        DWORD size = length;
-        const LONG result = RegQueryValueExA(ToHkey(key), value_name.c_str(), nullptr, &value_type, data, &size);
-        type = value_type;
-        length = size;
-        return result;
-    }
-
-    long CloseKey(RegKey key) override { return RegCloseKey(ToHkey(key)); }
-};
-
 QStringList PlatformSysInfoTools() {
     WindowsRegistry registry;
-    return ToolsInRegistry(registry, [](const QString& path) { return QFileInfo(path).isFile(); });
+    return FromAnsiPaths(ToolsInRegistry(registry, AnsiFileExists));
 }
 #else
 QStringList PlatformSysInfoTools() {

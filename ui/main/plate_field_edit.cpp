@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "decoder/upper_case.h"
+
 namespace tarnwick::ui {
 namespace {
 
@@ -94,7 +96,7 @@ bool PlateFieldEdit::TypeInUpperCase(const QKeyEvent* event) {
     if (!QChar::isPrint(characters.front())) return false;
     QString upper;
     for (uint c : characters)
-        upper.append(QStringView(QChar::fromUcs4(QChar::toUpper(c))));
+        upper.append(QStringView(QChar::fromUcs4(SimpleUpperCase(c))));
     if (upper == typed) return false;
     insert(upper);
     return true;

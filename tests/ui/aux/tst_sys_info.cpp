@@ -84,10 +84,10 @@ public:
     // The registry's answer as on Windows, or the PATH's as elsewhere.
     QStringList SysInfoTools() override {
         if (!hasRegistry) return ToolsOnPath([this](const QString& name) { return onPath.value(name); });
-        return ToolsInRegistry(registry, [this](const QString& path) {
-            filesAsked << path;
-            return files.contains(path);
-        });
+        return FromAnsiPaths(ToolsInRegistry(registry, [this](const std::string& path) {
+            filesAsked << QString::fromStdString(path);
+            return files.contains(QString::fromStdString(path));
+        }));
     }
     bool StartProgram(const QString& path) override {
         started << path;

@@ -2,6 +2,7 @@
 // length limits, and the completeness check before a decode.
 #include <QClipboard>
 
+#include "decoder/upper_case.h"
 #include "key_typing.h"
 #include "window_fixture.h"
 
@@ -28,6 +29,20 @@ private slots:
         QTest::newRow("digits, blank and punctuation stay") << "1 -*/"
                                                             << "1 -*/";
         QTest::newRow("accented letter") << QString::fromUtf8("é") << QString::fromUtf8("É");
+        // Every character the core's upper-case table changes, ten at a time
+        // (the field's limit is eleven), as the tool and the page change them.
+        QString typed;
+        QString shown;
+        for (std::size_t i = 0; i < UpperCasePairCount(); ++i) {
+            const UpperCasePair pair = UpperCasePairAt(i);
+            typed += QString::fromUcs4(&pair.code, 1);
+            shown += QString::fromUcs4(&pair.upper, 1);
+            if ((i + 1) % 10 == 0 || i + 1 == UpperCasePairCount()) {
+                QTest::addRow("upper-case table up to U+%04X", static_cast<unsigned>(pair.code)) << typed << shown;
+                typed.clear();
+                shown.clear();
+            }
+        }
     }
 
     void typedCharactersBecomeCapitals() {
