@@ -14,11 +14,6 @@ constexpr std::array<std::string_view, kAllFields.size()> kFieldNames = {
     "warranty", "body", "color", "trim", "date", "dso", "axle", "trans",
 };
 
-constexpr std::array<std::string_view, kResultCount> kResultKeys = {
-    "model_year",   "body_style",      "exterior_color",        "interior_color", "interior_type", "engine",
-    "transmission", "rear_axle_ratio", "district_sales_office", "assembly_plant", "assembly_date", "unit_number",
-};
-
 // Requests index their fields by position in kAllFields.
 constexpr bool FieldsInEnumOrder() {
     for (std::size_t i = 0; i < kAllFields.size(); ++i) {
@@ -66,8 +61,6 @@ std::string_view ErrorKindName(ErrorKind kind) {
 }
 
 std::string_view FieldName(Field field) { return kFieldNames[static_cast<std::size_t>(field)]; }
-
-std::string_view ResultKey(ResultItem item) { return kResultKeys[static_cast<std::size_t>(item)]; }
 
 std::size_t ToolMaxLength(Field field) {
     return FieldMaxLength(field, field == Field::Date ? ModelYear::Y1970 : ModelYear::Y1965);

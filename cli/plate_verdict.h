@@ -26,9 +26,6 @@ std::string_view ErrorKindName(ErrorKind kind);
 // "warranty", "body" … as the json output and the batch header name them.
 std::string_view FieldName(Field field);
 
-// "model_year", "body_style" … the result keys of the json and csv output.
-std::string_view ResultKey(ResultItem item);
-
 // The most characters the tool takes in a field. The date takes four in
 // every year: the 1970 date field's size, so that a four-character code
 // reaches the decoder of another year and is rejected there as in the window.
