@@ -255,7 +255,7 @@ private:
 
     std::string_view Code(std::size_t column) const {
         if (column == kNoColumn) return {};
-        return settings_.trim ? TrimBlanks(fields_[column]) : fields_[column];
+        return TrimBlanksIf(fields_[column], settings_.trim);
     }
 
     void Judge() {

@@ -17,6 +17,7 @@
 #include "decoder/completeness_check.h"
 #include "decoder/year_decoder.h"
 #include "ui/common/accessible_role.h"
+#include "ui/common/core_text.h"
 #include "ui/common/emblem.h"
 #include "ui/common/message_box.h"
 #include "ui/common/return_focus.h"
@@ -77,8 +78,6 @@ constexpr std::array<const char*, kPlatePictureCount> kPictureNames = {
 constexpr std::array<Field, kAllFields.size()> kFieldsFrontToBack = {
     Field::Warranty, Field::Trans, Field::Axle, Field::Dso, Field::Date, Field::Trim, Field::Color, Field::Body,
 };
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 template <typename T, typename... Args>
 T* Make(QWidget* parent, const char* name, Twips geometry, Args&&... args) {
