@@ -73,9 +73,14 @@ private:
 class PlateJudge {
 public:
     PlateJudge();
+    // In steps: the year and the warranty_only flag, the fields' lengths,
+    // upper case, then the decoder's completeness check and decode.
     void Judge(const PlateRequest& request, Verdict& verdict);
 
 private:
+    // The first read_count texts upper-cased into upper_, the rest empty.
+    PlateFields UpperCased(const std::array<std::string_view, kAllFields.size()>& texts, std::size_t read_count);
+
     std::string upper_;
 };
 

@@ -27,7 +27,7 @@ std::optional<MissingField> CheckSpaces(ModelYear year, const PlateFields& field
             if (fields[test.field].empty() && IsAskedFor(test.field, year)) return test;
         }
     }
-    if (fields.warranty.empty()) return kWarrantyTest;
+    if (fields[Field::Warranty].empty()) return kWarrantyTest;
     return std::nullopt;
 }
 
