@@ -8,7 +8,6 @@
 #include <QStandardPaths>
 
 #include "ui/aux/sys_info.h"
-#include "ui/common/message_box.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -60,10 +59,6 @@ public:
     QStringList SysInfoTools() override { return PlatformSysInfoTools(); }
 
     bool StartProgram(const QString& path) override { return QProcess::startDetached(path, {}); }
-
-    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
-        MessageBox::show(parent, text, BoxStyle::OkOnly, title);
-    }
 };
 
 }  // namespace
