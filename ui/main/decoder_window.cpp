@@ -22,7 +22,7 @@
 #include "ui/common/message_box.h"
 #include "ui/common/return_focus.h"
 #include "ui/common/window_fonts.h"
-#include "ui/main/artwork.h"
+#include "ui/main/plates_grille_emblem.h"
 #include "ui/main/caption_frame.h"
 #include "ui/main/check_mark_menu_style.h"
 #include "ui/main/field_texts.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "modal_helpers.h"
-#include "ui/aux/frm_about.h"
+#include "ui/aux/about_window.h"
 #include "ui/aux/sys_info.h"
 #include "ui/aux/system_access.h"
 #include "ui/common/message_box.h"

@@ -3,7 +3,7 @@
 #include <QFrame>
 
 #include "ui/common/emblem.h"
-#include "ui/main/artwork.h"
+#include "ui/main/plates_grille_emblem.h"
 #include "window_fixture.h"
 
 using namespace tarnwick;
@@ -22,7 +22,7 @@ bool AllWhite(const QImage& image, const QRect& rect) {
 
 }  // namespace
 
-class tst_Artwork : public QObject {
+class tst_PlatesGrilleEmblem : public QObject {
     Q_OBJECT
 
 private slots:
@@ -110,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Artwork)
-#include "tst_artwork.moc"
+QTEST_MAIN(tst_PlatesGrilleEmblem)
+#include "tst_plates_grille_emblem.moc"

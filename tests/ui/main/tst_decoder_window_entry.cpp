@@ -8,7 +8,7 @@
 using namespace tarnwick;
 using namespace tarnwick::testing;
 
-class tst_FrmDecoderEntry : public QObject {
+class tst_DecoderWindowEntry : public QObject {
     Q_OBJECT
 
 private slots:
@@ -214,5 +214,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FrmDecoderEntry)
-#include "tst_frm_decoder_entry.moc"
+QTEST_MAIN(tst_DecoderWindowEntry)
+#include "tst_decoder_window_entry.moc"

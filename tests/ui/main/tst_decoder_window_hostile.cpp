@@ -167,7 +167,7 @@ void FieldHoldsWholeCharactersWithin(const QLineEdit* edit, int limit) {
 
 }  // namespace
 
-class tst_FrmDecoderHostile : public QObject {
+class tst_DecoderWindowHostile : public QObject {
     Q_OBJECT
 
 private slots:
@@ -425,5 +425,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FrmDecoderHostile)
-#include "tst_frm_decoder_hostile.moc"
+QTEST_MAIN(tst_DecoderWindowHostile)
+#include "tst_decoder_window_hostile.moc"

@@ -66,7 +66,7 @@ void Decode(const Window& w) { QTest::mouseClick(w.button("cmdDecode"), Qt::Left
 
 }  // namespace
 
-class tst_FrmDecoderCommands : public QObject {
+class tst_DecoderWindowCommands : public QObject {
     Q_OBJECT
 
 private slots:
@@ -567,5 +567,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FrmDecoderCommands)
-#include "tst_frm_decoder_commands.moc"
+QTEST_MAIN(tst_DecoderWindowCommands)
+#include "tst_decoder_window_commands.moc"

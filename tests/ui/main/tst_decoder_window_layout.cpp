@@ -82,7 +82,7 @@ int TextRoom(const QLineEdit* edit) {
 
 }  // namespace
 
-class tst_FrmDecoderLayout : public QObject {
+class tst_DecoderWindowLayout : public QObject {
     Q_OBJECT
 
 private slots:
@@ -375,5 +375,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FrmDecoderLayout)
-#include "tst_frm_decoder_layout.moc"
+QTEST_MAIN(tst_DecoderWindowLayout)
+#include "tst_decoder_window_layout.moc"

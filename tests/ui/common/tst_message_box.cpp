@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "window_fixture.h"
+#include "tests/ui/main/window_fixture.h"
 
 using namespace tarnwick;
 using namespace tarnwick::testing;
