@@ -1,3 +1,5 @@
+// The batch session: the header read and mapped to the plate's columns, then
+// every data row judged and written, piece by piece as the input arrives.
 #include "cli/batch_session.h"
 
 #include <algorithm>

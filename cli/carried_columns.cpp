@@ -1,3 +1,5 @@
+// Choosing the names of the input columns an output record carries, renamed
+// with "_input" and numbers where they would clash.
 #include "cli/carried_columns.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Writes --codes from the decoder's code catalogue: commented text lines for
+// reading, or one csv or json record per code for programs.
 #include "cli/code_listing.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The tool's arguments parsed with CLI11, checked against one another, and
+// handed to the one-plate, batch or --codes command.
 #include "cli/command_line.h"
 
 #include <unistd.h>

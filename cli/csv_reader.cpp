@@ -1,3 +1,5 @@
+// The streaming CSV reader: records found in a buffer that grows as pieces
+// are fed, with broken records cut at their first line.
 #include "cli/csv_reader.h"
 
 #include <algorithm>

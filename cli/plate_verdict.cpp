@@ -1,3 +1,5 @@
+// Judging one plate in the tool's steps and keeping the verdict: the results,
+// or the error's kind, field and message lines.
 #include "cli/plate_verdict.h"
 
 #include <algorithm>

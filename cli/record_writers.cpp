@@ -1,3 +1,5 @@
+// Writing verdicts as text lines, json objects and csv rows, fast: constant
+// table texts are tested for escapes once, and plain runs are copied whole.
 #include "cli/record_writers.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The completeness check: the first field the mode needs that holds nothing,
+// in the window's order, with the message that asks for it.
 #include "decoder/completeness_check.h"
 
 #include <array>

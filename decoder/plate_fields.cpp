@@ -1,3 +1,4 @@
+// How many characters each entry field takes, by field and year.
 #include "decoder/plate_fields.h"
 
 namespace tarnwick {
