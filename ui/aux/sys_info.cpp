@@ -39,7 +39,7 @@ void StartSysInfo(SystemAccess& system, QWidget* parent) {
     for (const QString& tool : system.SysInfoTools()) {
         if (system.StartProgram(tool)) return;
     }
-    MessageBox::show(parent, QStringLiteral("System Information Is Unavailable At This Time"), BoxStyle::OkOnly,
+    MessageBox::Show(parent, QStringLiteral("System Information Is Unavailable At This Time"), BoxStyle::OkOnly,
                      ThisApp().title);
 }
 

@@ -29,7 +29,7 @@ void DrawCheckMark(QPainter* painter, const QStyleOptionMenuItem& item) {
 
 }  // namespace
 
-CheckMarkMenuStyle* CheckMarkMenuStyle::instance() {
+CheckMarkMenuStyle* CheckMarkMenuStyle::Instance() {
     static CheckMarkMenuStyle* style = [] {
         auto* created = new CheckMarkMenuStyle;
         created->setParent(QCoreApplication::instance());

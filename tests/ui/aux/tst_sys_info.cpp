@@ -110,7 +110,7 @@ const QString kUnavailable = QStringLiteral("Decoder|System Information Is Unava
 // The boxes shown while the message box is scripted, as "title|text".
 QStringList TakeShownBoxes() {
     QStringList shown;
-    for (const ShownBox& box : MessageBox::takeShown())
+    for (const ShownBox& box : MessageBox::TakeShown())
         shown << box.title + QLatin1Char('|') + box.text;
     return shown;
 }
@@ -246,9 +246,9 @@ void tst_SysInfo::startSysInfo() {
     FakeSystem system;
     setup(system);
 
-    MessageBox::setScripted(true);
+    MessageBox::SetScripted(true);
     StartSysInfo(system, nullptr);
-    MessageBox::setScripted(false);
+    MessageBox::SetScripted(false);
     QCOMPARE(system.started, started);
     QCOMPARE(TakeShownBoxes(), message ? QStringList{kUnavailable} : QStringList{});
     // The path read from the first value is used as it is.

@@ -89,7 +89,7 @@ private slots:
         QVERIFY(listener_.waitForFinished(10000));
         QCOMPARE(listener_.exitCode(), 0);
     }
-    void init() { ui::MessageBox::setScripted(true); }
+    void init() { ui::MessageBox::SetScripted(true); }
     void cleanup() { ExpectNoBoxLeft(); }
 
     void everyControlNamed_data() {

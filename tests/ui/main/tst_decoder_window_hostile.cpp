@@ -121,7 +121,7 @@ void DecodeMatchesCore(const Window& w, ModelYear year, bool warranty_only = fal
         QCOMPARE(w.focus()->objectName(), expected.focus);
         QCOMPARE(w.results(), before);
     } else {
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
         QCOMPARE(w.results(), expected.results);
     }
 }
@@ -171,7 +171,7 @@ class tst_DecoderWindowHostile : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::MessageBox::setScripted(true); }
+    void initTestCase() { ui::MessageBox::SetScripted(true); }
     void cleanup() { ExpectNoBoxLeft(); }
 
     // Each field in turn, every other field valid; the rows walk the years.
