@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ui/aux/aux_windows.h"
+#include "ui/common/core_text.h"
 #include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/main/decoder_window.h"
@@ -25,7 +26,7 @@ std::unique_ptr<tarnwick::ui::DecoderWindow> OpenDecoderWindow() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Decoder"));
-    QApplication::setApplicationVersion(QString::fromUtf8(tarnwick::kVersion.data(), tarnwick::kVersion.size()));
+    QApplication::setApplicationVersion(tarnwick::ui::FromUtf8(tarnwick::kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarnwick.Decoder"));
     tarnwick::ui::InstallFontSubstitutes();
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ui/aux/aux_windows.h"
-#include "ui/aux/frm_splash.h"
+#include "ui/aux/splash_window.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/common/window_fonts.h"
 

@@ -115,7 +115,7 @@ int RunChild(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(tarnwick::ui::ProgramIcon());
     tarnwick::ui::DecoderWindow window;
-    window.setExitHandler([] {});
+    window.SetExitHandler([] {});
     FirstPaint watcher(window);
     window.installEventFilter(&watcher);
     window.show();

@@ -1,3 +1,5 @@
+// The batch command's loop: reads the input file in large pieces, feeds them
+// to a batch session and writes what it gives, with the progress line.
 #include "cli/batch.h"
 
 #include <unistd.h>

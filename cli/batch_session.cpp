@@ -1,3 +1,5 @@
+// The batch session: the header read and mapped to the plate's columns, then
+// every data row judged and written, piece by piece as the input arrives.
 #include "cli/batch_session.h"
 
 #include <algorithm>
@@ -255,7 +257,7 @@ private:
 
     std::string_view Code(std::size_t column) const {
         if (column == kNoColumn) return {};
-        return settings_.trim ? TrimBlanks(fields_[column]) : fields_[column];
+        return TrimBlanksIf(fields_[column], settings_.trim);
     }
 
     void Judge() {

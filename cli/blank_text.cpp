@@ -1,3 +1,5 @@
+// Finding the Unicode blanks around a text and naming the invisible
+// characters inside one, for trimming and for messages.
 #include "cli/blank_text.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// Choosing the names of the input columns an output record carries, renamed
+// with "_input" and numbers where they would clash.
 #include "cli/carried_columns.h"
 
 #include <algorithm>
@@ -6,7 +8,7 @@
 
 #include "cli/blank_text.h"
 #include "cli/column_map.h"
-#include "cli/record_writers.h"
+#include "cli/output_columns.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -15,7 +17,7 @@ constexpr std::string_view kInputSuffix = "_input";
 
 // Whether the header ends in the output's own columns, in their order.
 bool EndsInOutputColumns(std::span<const std::string> header) {
-    const std::span<const std::string_view> own = OutputColumnNames();
+    const std::span<const std::string_view> own = kOutputColumns;
     if (header.size() < own.size()) return false;
     const std::span<const std::string> tail = header.last(own.size());
     for (std::size_t i = 0; i < own.size(); ++i) {
@@ -35,10 +37,10 @@ std::string Quoted(std::string_view name) {
 CarriedColumns CarryColumns(std::span<const std::string> header, bool beside_results) {
     CarriedColumns carried;
     const std::size_t count =
-        beside_results && EndsInOutputColumns(header) ? header.size() - OutputColumnNames().size() : header.size();
+        beside_results && EndsInOutputColumns(header) ? header.size() - kOutputColumns.size() : header.size();
     std::set<std::string> taken;  // comparable names
     if (beside_results) {
-        for (std::string_view own : OutputColumnNames())
+        for (std::string_view own : kOutputColumns)
             taken.emplace(own);
     }
     // Names kept as they are claim theirs first, in column order; the rest

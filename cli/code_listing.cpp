@@ -1,36 +1,33 @@
+// Writes --codes from the decoder's code catalogue: commented text lines for
+// reading, or one csv or json record per code for programs.
 #include "cli/code_listing.h"
 
 #include <algorithm>
 #include <initializer_list>
 
+#include "cli/plate_verdict.h"
 #include "cli/record_writers.h"
+#include "decoder/code_catalogue.h"
 #include "decoder/year_tables.h"
 
 namespace tarnwick::cli {
 namespace {
 
-struct TableListing {
-    std::string_view title;                // what the table decodes and which characters it reads
-    CodeTable (*rows)(const YearTables&);  // null for the body and month tables, listed their own way
+// The tables in the order the full listing shows them.
+constexpr std::array<ResultItem, 10> kListingOrder = {
+    ResultItem::Plant,        ResultItem::BodyStyle,    ResultItem::Engine, ResultItem::Exterior, ResultItem::Interior,
+    ResultItem::InteriorType, ResultItem::Transmission, ResultItem::Axle,   ResultItem::Dso,      ResultItem::Date,
 };
 
-// In the order of kCodeTableNames.
-constexpr std::array<TableListing, kCodeTableNames.size()> kListings = {{
-    {"Assembly Plant: 2nd character of the warranty number", [](const YearTables& t) { return t.plants; }},
-    {"Body Style: body code (1st and 2nd characters of the body field), serial (3rd and 4th characters of the "
-     "warranty number), text, and the text shown when the warranty number is decoded alone where it differs",
-     nullptr},
-    {"Engine: 5th character of the warranty number", [](const YearTables& t) { return t.engines; }},
-    {"Exterior Color: the color field", [](const YearTables& t) { return t.paints; }},
-    {"Interior Color: the trim field", [](const YearTables& t) { return t.trims; }},
-    {"Interior Type: 3rd character of the body field", [](const YearTables& t) { return t.interior_types; }},
-    {"Transmission: the trans field", [](const YearTables& t) { return t.transmissions; }},
-    {"Rear Axle Ratio: the axle field", [](const YearTables& t) { return t.axles; }},
-    {"District Sales Office: the dso field", [](const YearTables&) { return DsoTable(); }},
-    {"Assembly Date: 3rd character of the date field, after the day 01 to 31", nullptr},
-}};
+const CatalogueTable& TableOf(ResultItem result) {
+    return *std::find_if(kCodeCatalogue.begin(), kCodeCatalogue.end(),
+                         [result](const CatalogueTable& table) { return table.result == result; });
+}
 
-constexpr std::size_t kBodyIndex = 1;
+// The body listing's columns, which say more than where the codes stand.
+constexpr std::string_view kBodyColumns =
+    "body code (1st and 2nd characters of the body field), serial (3rd and 4th characters of the warranty number), "
+    "text, and the text shown when the warranty number is decoded alone where it differs";
 
 void WriteLine(OutputBuffer& out, std::initializer_list<std::string_view> columns) {
     bool first = true;
@@ -42,16 +39,30 @@ void WriteLine(OutputBuffer& out, std::initializer_list<std::string_view> column
     out.Append('\n');
 }
 
-void WriteTable(OutputBuffer& out, const YearTables& tables, std::size_t index) {
+void WriteTitle(OutputBuffer& out, const CatalogueTable& table) {
     out.Append("# ");
-    out.Append(kCodeTableNames[index]);
+    out.Append(table.name);
     out.Append(": ");
-    out.Append(kListings[index].title);
+    out.Append(TableCaption(table));
+    out.Append(": ");
+    if (table.result == ResultItem::BodyStyle) {
+        out.Append(kBodyColumns);
+    } else if (table.whole_field) {
+        out.Append("the ");
+        out.Append(FieldName(*table.whole_field));
+        out.Append(" field");
+    } else {
+        out.Append(table.reads);
+    }
     out.Append('\n');
-    if (kListings[index].rows != nullptr) {
-        for (const CodeRow& row : kListings[index].rows(tables))
+}
+
+void WriteTable(OutputBuffer& out, const YearTables& tables, const CatalogueTable& table) {
+    WriteTitle(out, table);
+    if (table.rows != nullptr && !table.rows(tables).empty()) {
+        for (const CodeRow& row : table.rows(tables))
             WriteLine(out, {row.code, row.text});
-    } else if (index == kBodyIndex) {
+    } else if (table.result == ResultItem::BodyStyle) {
         for (const BodyPair& row : tables.bodies) {
             if (row.WarrantyOnlyText() == row.text) {
                 WriteLine(out, {row.body_code, row.serial, row.text});
@@ -59,13 +70,10 @@ void WriteTable(OutputBuffer& out, const YearTables& tables, std::size_t index) 
                 WriteLine(out, {row.body_code, row.serial, row.text, row.WarrantyOnlyText()});
             }
         }
-    } else if (!tables.decodes_date) {
+    } else {
         out.Append("# ");
         out.Append(YearLabel(tables.year));
         out.Append(" date codes are not decoded; the date reads n/a.\n");
-    } else {
-        for (const CodeRow& row : MonthLetterTable())
-            WriteLine(out, {row.code, row.text});
     }
 }
 
@@ -80,17 +88,13 @@ struct CodeEntry {
 
 // Calls emit for every code of the table, in the order the decoder tries them.
 template <typename Emit>
-void ForEachCode(const YearTables& tables, std::size_t index, Emit emit) {
-    const std::string_view name = kCodeTableNames[index];
-    if (kListings[index].rows != nullptr) {
-        for (const CodeRow& row : kListings[index].rows(tables))
-            emit(CodeEntry{name, row.code, {}, row.text, {}});
-    } else if (index == kBodyIndex) {
+void ForEachCode(const YearTables& tables, const CatalogueTable& table, Emit emit) {
+    if (table.rows != nullptr) {
+        for (const CodeRow& row : table.rows(tables))
+            emit(CodeEntry{table.name, row.code, {}, row.text, {}});
+    } else {
         for (const BodyPair& row : tables.bodies)
-            emit(CodeEntry{name, row.body_code, row.serial, row.text, row.WarrantyOnlyText()});
-    } else if (tables.decodes_date) {
-        for (const CodeRow& row : MonthLetterTable())
-            emit(CodeEntry{name, row.code, {}, row.text, {}});
+            emit(CodeEntry{table.name, row.body_code, row.serial, row.text, row.WarrantyOnlyText()});
     }
 }
 
@@ -158,39 +162,49 @@ private:
     bool first_ = true;
 };
 
-void WriteTextListing(OutputBuffer& out, const YearTables& tables, std::optional<std::size_t> index) {
-    if (index) {
-        WriteTable(out, tables, *index);
+void WriteTextListing(OutputBuffer& out, const YearTables& tables, const CatalogueTable* only) {
+    if (only != nullptr) {
+        WriteTable(out, tables, *only);
         return;
     }
     out.Append("# year ");
     out.Append(YearLabel(tables.year));
     out.Append(": year digit ");
     out.Append(tables.year_digit);
-    out.Append(" (1st character of the warranty number)\n");
-    for (std::size_t i = 0; i < kCodeTableNames.size(); ++i) {
+    out.Append(" (");
+    out.Append(TableOf(ResultItem::Year).reads);
+    out.Append(")\n");
+    for (ResultItem result : kListingOrder) {
         out.Append('\n');
-        WriteTable(out, tables, i);
+        WriteTable(out, tables, TableOf(result));
     }
+}
+
+const CatalogueTable* TableNamed(std::string_view name) {
+    for (ResultItem result : kListingOrder) {
+        if (TableOf(result).name == name) return &TableOf(result);
+    }
+    return nullptr;
 }
 
 }  // namespace
 
 bool WriteCodeListing(OutputBuffer& out, ModelYear year, std::optional<std::string_view> table, ListingFormat format) {
     const YearTables& tables = TablesFor(year);
-    std::optional<std::size_t> index;
+    const CatalogueTable* only = nullptr;
     if (table) {
-        const auto found = std::find(kCodeTableNames.begin(), kCodeTableNames.end(), *table);
-        if (found == kCodeTableNames.end()) return false;
-        index = static_cast<std::size_t>(found - kCodeTableNames.begin());
+        only = TableNamed(*table);
+        if (only == nullptr) return false;
     }
     if (format == ListingFormat::Text) {
-        WriteTextListing(out, tables, index);
+        WriteTextListing(out, tables, only);
         return true;
     }
-    RecordListing listing(out, year, format, !index || *index == kBodyIndex);
-    for (std::size_t i = 0; i < kCodeTableNames.size(); ++i) {
-        if (!index || *index == i) ForEachCode(tables, i, [&listing](const CodeEntry& entry) { listing(entry); });
+    RecordListing listing(out, year, format, only == nullptr || only->result == ResultItem::BodyStyle);
+    for (ResultItem result : kListingOrder) {
+        const CatalogueTable& listed = TableOf(result);
+        if (only == nullptr || only == &listed)
+            ForEachCode(tables, listed, [&listing](const CodeEntry& entry) { listing(entry); });
     }
     listing.Finish();
     return true;

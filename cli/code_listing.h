@@ -2,7 +2,6 @@
 // user whose code was rejected or who looks for the code of a known colour.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -12,19 +11,14 @@
 
 namespace tarnwick::cli {
 
-// The table names --codes takes, in the order the full listing shows them.
-inline constexpr std::array<std::string_view, 10> kCodeTableNames = {
-    "plant", "body", "engine", "paint", "trim", "interior", "trans", "axle", "dso", "month",
-};
-
 // text: commented, tab-separated lines for reading; csv and json: one
 // record per code with the fixed columns year, table, code, text (and serial
 // and warranty_only_text, the body style read from the warranty number
 // alone, when the body table is listed), for programs.
 enum class ListingFormat : std::uint8_t { Text, Csv, Json };
 
-// One table by name, or every table when none is named; false for a name
-// that is not in kCodeTableNames.
+// One table by its name in the code catalogue, or every table when none is
+// named; false for a name that is not there.
 bool WriteCodeListing(OutputBuffer& out, ModelYear year, std::optional<std::string_view> table,
                       ListingFormat format = ListingFormat::Text);
 

@@ -1,3 +1,5 @@
+// Matching a batch file's header names to the columns a decode reads, with
+// the --map renames, and saying what is missing or doubled.
 #include "cli/column_map.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The tool's arguments parsed with CLI11, checked against one another, and
+// handed to the one-plate, batch or --codes command.
 #include "cli/command_line.h"
 
 #include <unistd.h>
@@ -269,16 +271,14 @@ std::string CheckCombination(const Given& given) {
     return {};
 }
 
-std::string_view Trimmed(std::string_view text, bool trim) { return trim ? TrimBlanks(text) : text; }
-
 int RunPlate(const Request& request) {
     if (!request.format.empty() && request.format != "text" && request.format != "json")
         return Complain("--format for one plate must be text or json, not \"" + request.format + "\"");
     PlateRequest plate;
-    plate.year = Trimmed(request.year, request.trim);
+    plate.year = TrimBlanksIf(request.year, request.trim);
     plate.warranty_only = request.warranty_only;
     for (std::size_t i = 0; i < kAllFields.size(); ++i)
-        plate.fields[i] = Trimmed(request.texts[i], request.trim);
+        plate.fields[i] = TrimBlanksIf(request.texts[i], request.trim);
     PlateJudge judge;
     Verdict verdict;
     judge.Judge(plate, verdict);
@@ -362,7 +362,7 @@ std::optional<BatchOptions> MakeBatchOptions(const Request& request, const Given
     }
     settings.encoding = *encoding;
     if (given.year->count() > 0) {
-        const std::string_view year = Trimmed(request.year, request.trim);
+        const std::string_view year = TrimBlanksIf(request.year, request.trim);
         if (!ParseModelYear(year)) {
             Complain("--year \"" + request.year + "\" is not a model year; use 1964 (or 1964-1/2), 1965 ... 1970");
             return std::nullopt;

@@ -1,3 +1,5 @@
+// The streaming CSV reader: records found in a buffer that grows as pieces
+// are fed, with broken records cut at their first line.
 #include "cli/csv_reader.h"
 
 #include <algorithm>
@@ -70,50 +72,55 @@ ReadResult CsvReader::Next(CsvRecord& record) {
         const ReadResult start = ReadStart();
         if (start != ReadResult::Record) return start;
     }
+    const ReadResult found = SkipToRecord();
+    if (found != ReadResult::Record) return found;
+
+    Step step = ReadRecord(record);
+    // One byte past the limit is still read: deciding on the byte at the
+    // limit may need a look at the byte after it.
+    if (step == Step::NeedMore && end_ - begin_ <= max_record_ + 1) return ReadResult::NeedMore;
+    // Otherwise judged by where the record ended or broke, not by how much of
+    // it happened to be read: the verdict must not depend on how the input
+    // arrives.
+    if (step == Step::NeedMore || record_end_ - begin_ > max_record_) {
+        step = Step::Broken;
+        record.problem = RecordProblem::TooLong;
+    }
+    MovePast(record, step == Step::RecordDone);
+    return ReadResult::Record;
+}
+
+ReadResult CsvReader::SkipToRecord() {
     for (;;) {
         if (skipping_broken_line_ && !SkipBrokenLine()) return ReadResult::NeedMore;
         if (begin_ == end_) return eof_ ? ReadResult::End : ReadResult::NeedMore;
         const LineStart line_start = SkipEmptyLine();
         if (line_start == LineStart::NeedMore) return ReadResult::NeedMore;
-        if (line_start == LineStart::Skipped) continue;
-
-        Step step = ReadRecord(record);
-        if (step == Step::NeedMore) {
-            // One byte past the limit is still read: deciding on the byte at
-            // the limit may need a look at the byte after it.
-            if (end_ - begin_ <= max_record_ + 1) return ReadResult::NeedMore;
-            step = Step::Broken;
-            record.problem = RecordProblem::TooLong;
-        } else if (record_end_ - begin_ > max_record_) {
-            // Judged by where the record ended or broke, not by how much of
-            // it happened to be read: the verdict must not depend on how the
-            // input arrives.
-            step = Step::Broken;
-            record.problem = RecordProblem::TooLong;
-        }
-
-        record.line = line_;
-        last_start_ = begin_;
-        last_line_ = line_;
-        feeds_at_last_ = feeds_;
-        if (step == Step::RecordDone) {
-            Unescape(record);
-            begin_ = record_end_;
-            line_ += 1 + newlines_;
-            return ReadResult::Record;
-        }
-        // Its first line becomes the broken record and the lines after it
-        // are read afresh, so that an open quote cannot swallow them.
-        const void* newline = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
-        const std::size_t line_end =
-            newline == nullptr ? end_ : static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data());
-        KeepFieldsOfFirstLine(record, line_end);
-        Unescape(record);
-        ++line_;
-        skipping_broken_line_ = true;
-        SkipBrokenLine();
-        return ReadResult::Record;
+        if (line_start == LineStart::Record) return ReadResult::Record;
     }
+}
+
+void CsvReader::MovePast(CsvRecord& record, bool complete) {
+    record.line = line_;
+    last_start_ = begin_;
+    last_line_ = line_;
+    feeds_at_last_ = feeds_;
+    if (complete) {
+        Unescape(record);
+        begin_ = record_end_;
+        line_ += 1 + newlines_;
+        return;
+    }
+    // Its first line becomes the broken record and the lines after it are
+    // read afresh, so that an open quote cannot swallow them.
+    const void* newline = std::memchr(buffer_.data() + begin_, '\n', end_ - begin_);
+    const std::size_t line_end =
+        newline == nullptr ? end_ : static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data());
+    KeepFieldsOfFirstLine(record, line_end);
+    Unescape(record);
+    ++line_;
+    skipping_broken_line_ = true;
+    SkipBrokenLine();
 }
 
 bool CsvReader::StepBack() {

@@ -78,11 +78,17 @@ private:
     enum class LineStart : std::uint8_t { Record, Skipped, NeedMore };
 
     ReadResult ReadStart();
+    // Past the rest of a broken line and any empty lines: Record where a
+    // record starts, NeedMore or End where the buffer runs out first.
+    ReadResult SkipToRecord();
     LineStart SkipEmptyLine();
     Step ReadRecord(CsvRecord& record);
     Step ReadQuotedField(std::size_t& pos, CsvRecord& record);
     Step ReadPlainField(std::size_t& pos, CsvRecord& record);
     Step ReadFieldEnd(std::size_t& pos, CsvRecord& record);
+    // Notes where the record read starts, for StepBack(), and moves past it:
+    // past the whole of a complete one, past the first line of a broken one.
+    void MovePast(CsvRecord& record, bool complete);
     Step BrokenAt(RecordProblem problem, std::size_t field, std::size_t pos, CsvRecord& record);
     void KeepFieldsOfFirstLine(CsvRecord& record, std::size_t line_end);
     void Unescape(CsvRecord& record);

@@ -1,3 +1,5 @@
+// Whole-stream reading and writing through large buffers, with the system's
+// error kept for the message when a read or write fails.
 #include "cli/file_io.h"
 
 #include <unistd.h>

@@ -1,3 +1,5 @@
+// Judging one plate in the tool's steps and keeping the verdict: the results,
+// or the error's kind, field and message lines.
 #include "cli/plate_verdict.h"
 
 #include <algorithm>
@@ -13,20 +15,6 @@ namespace {
 constexpr std::array<std::string_view, kAllFields.size()> kFieldNames = {
     "warranty", "body", "color", "trim", "date", "dso", "axle", "trans",
 };
-
-constexpr std::array<std::string_view, kResultCount> kResultKeys = {
-    "model_year",   "body_style",      "exterior_color",        "interior_color", "interior_type", "engine",
-    "transmission", "rear_axle_ratio", "district_sales_office", "assembly_plant", "assembly_date", "unit_number",
-};
-
-// Requests index their fields by position in kAllFields.
-constexpr bool FieldsInEnumOrder() {
-    for (std::size_t i = 0; i < kAllFields.size(); ++i) {
-        if (static_cast<std::size_t>(kAllFields[i]) != i) return false;
-    }
-    return true;
-}
-static_assert(FieldsInEnumOrder());
 
 // A value quoted in a message is cut short: a field may hold a whole line.
 constexpr std::size_t kMostQuotedChars = 32;
@@ -66,8 +54,6 @@ std::string_view ErrorKindName(ErrorKind kind) {
 }
 
 std::string_view FieldName(Field field) { return kFieldNames[static_cast<std::size_t>(field)]; }
-
-std::string_view ResultKey(ResultItem item) { return kResultKeys[static_cast<std::size_t>(item)]; }
 
 std::size_t ToolMaxLength(Field field) {
     return FieldMaxLength(field, field == Field::Date ? ModelYear::Y1970 : ModelYear::Y1965);
@@ -121,55 +107,73 @@ PlateJudge::PlateJudge() {
     upper_.resize(bytes);
 }
 
-void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
-    const std::optional<ModelYear> year = ParseModelYear(request.year);
-    if (!year) {
-        std::string& message = verdict.StartComposedError(std::nullopt);
-        message += "year ";
-        AppendQuoted(message, request.year);
-        message += " is not a model year; use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970.";
-        verdict.SetError(ErrorKind::Input, std::nullopt, message);
-        return;
-    }
-    if (!request.warranty_only) {
-        std::string& message = verdict.StartComposedError(std::nullopt);
-        message += "warranty_only ";
-        AppendQuoted(message, request.flag_text);
-        message += " is not 1 or 0, true or false, yes or no (or empty for no).";
-        verdict.SetError(ErrorKind::Input, std::nullopt, message);
-        return;
-    }
-    const bool warranty_only = *request.warranty_only;
-    const std::size_t read_count = warranty_only ? 1 : kAllFields.size();  // the warranty number comes first
-    const std::array<std::string_view, kAllFields.size()>& texts = request.fields;
+namespace {
+
+void RejectYear(std::string_view year, Verdict& verdict) {
+    std::string& message = verdict.StartComposedError(std::nullopt);
+    message += "year ";
+    AppendQuoted(message, year);
+    message += " is not a model year; use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970.";
+    verdict.SetError(ErrorKind::Input, std::nullopt, message);
+}
+
+void RejectFlag(std::string_view flag_text, Verdict& verdict) {
+    std::string& message = verdict.StartComposedError(std::nullopt);
+    message += "warranty_only ";
+    AppendQuoted(message, flag_text);
+    message += " is not 1 or 0, true or false, yes or no (or empty for no).";
+    verdict.SetError(ErrorKind::Input, std::nullopt, message);
+}
+
+// Whether the first read_count fields keep to the tool's lengths; the
+// verdict names the first that does not.
+bool FitLengths(const std::array<std::string_view, kAllFields.size()>& texts, std::size_t read_count,
+                Verdict& verdict) {
     static const std::array<std::size_t, kAllFields.size()> limits = [] {
         std::array<std::size_t, kAllFields.size()> sizes{};
         for (Field field : kAllFields)
             sizes[static_cast<std::size_t>(field)] = ToolMaxLength(field);
         return sizes;
     }();
-
     for (std::size_t i = 0; i < read_count; ++i) {
         // A character takes at least one byte, so only a text with more
         // bytes than the limit needs counting.
         if (texts[i].size() <= limits[i]) continue;
         const std::size_t length = utf8::CountChars(texts[i]);
-        if (length > limits[i]) {
-            const Field field = kAllFields[i];
-            std::string& message = verdict.StartComposedError(field);
-            message += FieldName(field);
-            message += ' ';
-            AppendQuoted(message, texts[i]);
-            message += " holds ";
-            message += DecimalText(length).view();
-            message += " characters; it takes at most ";
-            message += DecimalText(ToolMaxLength(field)).view();
-            message += '.';
-            verdict.SetError(ErrorKind::Input, field, message);
-            return;
-        }
+        if (length <= limits[i]) continue;
+        const Field field = kAllFields[i];
+        std::string& message = verdict.StartComposedError(field);
+        message += FieldName(field);
+        message += ' ';
+        AppendQuoted(message, texts[i]);
+        message += " holds ";
+        message += DecimalText(length).view();
+        message += " characters; it takes at most ";
+        message += DecimalText(limits[i]).view();
+        message += '.';
+        verdict.SetError(ErrorKind::Input, field, message);
+        return false;
     }
+    return true;
+}
 
+void Decode(ModelYear year, const PlateFields& fields, bool warranty_only, Verdict& verdict) {
+    if (const std::optional<MissingField> missing = CheckSpaces(year, fields, warranty_only)) {
+        verdict.SetError(ErrorKind::Incomplete, missing->field, missing->message);
+        return;
+    }
+    const DecodeOutcome outcome = DecodePlate(year, fields, warranty_only);
+    if (const DecodeResults* results = outcome.results()) {
+        verdict.SetResults(*results);
+    } else {
+        verdict.SetInputError(*outcome.error());
+    }
+}
+
+}  // namespace
+
+PlateFields PlateJudge::UpperCased(const std::array<std::string_view, kAllFields.size()>& texts,
+                                   std::size_t read_count) {
     // Upper-cased into one buffer first, viewed once it stops growing.
     // Within their limits the fields take at most 4 bytes a character.
     std::array<std::size_t, kAllFields.size() + 1> bounds{};
@@ -179,31 +183,26 @@ void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
         if (i < read_count) end = UpperCaseInto(texts[i], end);
         bounds[i + 1] = static_cast<std::size_t>(end - start);
     }
-    const std::string_view upper(start, bounds.back());
-    const auto piece = [&](Field field) {
-        const auto i = static_cast<std::size_t>(field);
-        return upper.substr(bounds[i], bounds[i + 1] - bounds[i]);
-    };
     PlateFields fields;
-    fields.warranty = piece(Field::Warranty);
-    fields.body = piece(Field::Body);
-    fields.color = piece(Field::Color);
-    fields.trim = piece(Field::Trim);
-    fields.date = piece(Field::Date);
-    fields.dso = piece(Field::Dso);
-    fields.axle = piece(Field::Axle);
-    fields.trans = piece(Field::Trans);
+    for (std::size_t i = 0; i < kAllFields.size(); ++i)
+        fields.texts[i] = std::string_view(start + bounds[i], bounds[i + 1] - bounds[i]);
+    return fields;
+}
 
-    if (const std::optional<MissingField> missing = CheckSpaces(*year, fields, warranty_only)) {
-        verdict.SetError(ErrorKind::Incomplete, missing->field, missing->message);
+void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
+    const std::optional<ModelYear> year = ParseModelYear(request.year);
+    if (!year) {
+        RejectYear(request.year, verdict);
         return;
     }
-    const DecodeOutcome outcome = DecodePlate(*year, fields, warranty_only);
-    if (const DecodeResults* results = outcome.results()) {
-        verdict.SetResults(*results);
-    } else {
-        verdict.SetInputError(*outcome.error());
+    if (!request.warranty_only) {
+        RejectFlag(request.flag_text, verdict);
+        return;
     }
+    const bool warranty_only = *request.warranty_only;
+    const std::size_t read_count = warranty_only ? 1 : kAllFields.size();  // the warranty number comes first
+    if (!FitLengths(request.fields, read_count, verdict)) return;
+    Decode(*year, UpperCased(request.fields, read_count), warranty_only, verdict);
 }
 
 }  // namespace tarnwick::cli

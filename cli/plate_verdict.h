@@ -26,9 +26,6 @@ std::string_view ErrorKindName(ErrorKind kind);
 // "warranty", "body" … as the json output and the batch header name them.
 std::string_view FieldName(Field field);
 
-// "model_year", "body_style" … the result keys of the json and csv output.
-std::string_view ResultKey(ResultItem item);
-
 // The most characters the tool takes in a field. The date takes four in
 // every year: the 1970 date field's size, so that a four-character code
 // reaches the decoder of another year and is rejected there as in the window.
@@ -76,9 +73,14 @@ private:
 class PlateJudge {
 public:
     PlateJudge();
+    // In steps: the year and the warranty_only flag, the fields' lengths,
+    // upper case, then the decoder's completeness check and decode.
     void Judge(const PlateRequest& request, Verdict& verdict);
 
 private:
+    // The first read_count texts upper-cased into upper_, the rest empty.
+    PlateFields UpperCased(const std::array<std::string_view, kAllFields.size()>& texts, std::size_t read_count);
+
     std::string upper_;
 };
 

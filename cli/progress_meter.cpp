@@ -1,3 +1,5 @@
+// Drawing, redrawing and erasing the batch's progress line on a terminal,
+// at most ten times a second.
 #include "cli/progress_meter.h"
 
 #include <unistd.h>

@@ -1,3 +1,5 @@
+// Writing verdicts as text lines, json objects and csv rows, fast: constant
+// table texts are tested for escapes once, and plain runs are copied whole.
 #include "cli/record_writers.h"
 
 #include <algorithm>
@@ -7,6 +9,7 @@
 #include <string>
 
 #include "cli/decimal_text.h"
+#include "cli/output_columns.h"
 #include "decoder/utf8_text.h"
 
 namespace tarnwick::cli {
@@ -310,29 +313,11 @@ void WriteCsvField(OutputBuffer& out, std::string_view text, char delimiter) {
     out.Append('"');
 }
 
-std::span<const std::string_view> OutputColumnNames() {
-    static const std::array<std::string_view, 2 + kResultCount + 3> names = [] {
-        std::array<std::string_view, 2 + kResultCount + 3> all{"row", "ok"};
-        for (std::size_t i = 0; i < kResultCount; ++i)
-            all[2 + i] = ResultKey(kAllResultItems[i]);
-        all[2 + kResultCount] = "error_kind";
-        all[3 + kResultCount] = "error_field";
-        all[4 + kResultCount] = "error_message";
-        return all;
-    }();
-    return names;
-}
-
-bool IsOutputColumn(std::string_view name) {
-    const std::span<const std::string_view> names = OutputColumnNames();
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
 CsvStyle::CsvStyle(char delimiter, bool crlf)
     : delimiter_(delimiter),
       line_end_(crlf ? "\r\n" : "\n"),
-      decoded_end_(std::string(3, delimiter) + std::string(line_end_)),
-      failed_start_("false" + std::string(kResultCount + 1, delimiter)) {}
+      decoded_end_(std::string(kErrorColumnCount, delimiter) + std::string(line_end_)),
+      failed_start_("false" + std::string(kFirstErrorColumn - 1, delimiter)) {}
 
 void WriteCsvHeader(OutputBuffer& out, std::span<const std::string> input_columns, const CsvStyle& style) {
     for (std::string_view column : input_columns) {
@@ -340,7 +325,7 @@ void WriteCsvHeader(OutputBuffer& out, std::span<const std::string> input_column
         out.Append(style.delimiter());
     }
     bool first = true;
-    for (std::string_view column : OutputColumnNames()) {
+    for (std::string_view column : kOutputColumns) {
         if (!first) out.Append(style.delimiter());
         first = false;
         out.Append(column);

@@ -55,13 +55,6 @@ private:
     std::string failed_start_;
 };
 
-// The columns the csv output writes itself, after the carried ones: row,
-// ok, the twelve result keys and the error columns.
-std::span<const std::string_view> OutputColumnNames();
-
-// Whether a (comparable) header name is one of OutputColumnNames().
-bool IsOutputColumn(std::string_view name);
-
 // The carried input columns, then row, ok, the result keys and the error columns.
 void WriteCsvHeader(OutputBuffer& out, std::span<const std::string> input_columns, const CsvStyle& style);
 

@@ -1,3 +1,5 @@
+// Naming the character sets a batch file may come in, and turning its
+// Windows-1252 or Latin-1 text into UTF-8.
 #include "cli/text_encoding.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// Upper-casing UTF-8 field texts character by character into a caller's
+// buffer, as typing into the window does.
 #include "cli/upper_case.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The completeness check: the first field the mode needs that holds nothing,
+// in the window's order, with the message that asks for it.
 #include "decoder/completeness_check.h"
 
 #include <array>
@@ -27,7 +29,7 @@ std::optional<MissingField> CheckSpaces(ModelYear year, const PlateFields& field
             if (fields[test.field].empty() && IsAskedFor(test.field, year)) return test;
         }
     }
-    if (fields.warranty.empty()) return kWarrantyTest;
+    if (fields[Field::Warranty].empty()) return kWarrantyTest;
     return std::nullopt;
 }
 

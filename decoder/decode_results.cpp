@@ -1,3 +1,5 @@
+// The results panel's captions and the storage of a decode's twelve texts,
+// the composed date and unit number kept inside the object.
 #include "decoder/decode_results.h"
 
 #include <algorithm>

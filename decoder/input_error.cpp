@@ -1,3 +1,5 @@
+// The message lines and the focus field of each input error, worded per
+// failed test and year.
 #include "decoder/input_error.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// Reading a model year as a user or a file writes it: its label, or 1964 for
+// 1964-1/2.
 #include "decoder/model_year.h"
 
 namespace tarnwick {

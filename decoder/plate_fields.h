@@ -17,19 +17,22 @@ inline constexpr std::array<Field, 8> kAllFields = {
     Field::Warranty, Field::Body, Field::Color, Field::Trim, Field::Date, Field::Dso, Field::Axle, Field::Trans,
 };
 
-// The texts of the fields as they stand; the caller owns the characters.
-struct PlateFields {
-    std::string_view warranty;
-    std::string_view body;
-    std::string_view color;
-    std::string_view trim;
-    std::string_view date;
-    std::string_view dso;
-    std::string_view axle;
-    std::string_view trans;
+// Tables indexed by a field's position in kAllFields rely on this.
+constexpr bool FieldsInEnumOrder() {
+    for (std::size_t i = 0; i < kAllFields.size(); ++i) {
+        if (static_cast<std::size_t>(kAllFields[i]) != i) return false;
+    }
+    return true;
+}
+static_assert(FieldsInEnumOrder());
 
-    std::string_view& operator[](Field field);
-    std::string_view operator[](Field field) const;
+// The texts of the fields as they stand, by Field; the caller owns the
+// characters.
+struct PlateFields {
+    std::array<std::string_view, kAllFields.size()> texts{};
+
+    constexpr std::string_view& operator[](Field field) { return texts[static_cast<std::size_t>(field)]; }
+    constexpr std::string_view operator[](Field field) const { return texts[static_cast<std::size_t>(field)]; }
 };
 
 // How many characters each entry field takes. The date field takes one more

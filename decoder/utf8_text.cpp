@@ -1,3 +1,5 @@
+// Walking UTF-8 texts character by character, for the cuts that are not
+// plain ASCII.
 #include "decoder/utf8_text.h"
 
 namespace tarnwick::utf8 {

@@ -86,7 +86,7 @@ void MarkDataPlateNotApplicable(DecodeResults& results) {
 
 DecodeOutcome DecodePlate(ModelYear year, const PlateFields& fields, bool warranty_only) {
     const YearTables& tables = TablesFor(year);
-    const WarrantyPieces warranty = CutWarranty(fields.warranty);
+    const WarrantyPieces warranty = CutWarranty(fields[Field::Warranty]);
     const bool plate = !warranty_only;
     const auto fail = [year](DecodeStep step) { return DecodeOutcome(InputError{step, year}); };
     DecodeResults results;
@@ -99,26 +99,26 @@ DecodeOutcome DecodePlate(ModelYear year, const PlateFields& fields, bool warran
         if (body == nullptr) return fail(DecodeStep::BodySerial);
         results.SetTableText(ResultItem::BodyStyle, body->WarrantyOnlyText());
     } else {
-        const BodyPair* body = FindBodyPair(tables.bodies, LeftChars(fields.body, 2), warranty.serial);
+        const BodyPair* body = FindBodyPair(tables.bodies, LeftChars(fields[Field::Body], 2), warranty.serial);
         if (body == nullptr) return fail(DecodeStep::BodyAgreement);
         results.SetTableText(ResultItem::BodyStyle, body->text);
     }
 
     if (!LookUp(tables.engines, warranty.engine, ResultItem::Engine, results)) return fail(DecodeStep::Engine);
-    if (plate && !LookUp(tables.paints, fields.color, ResultItem::Exterior, results))
+    if (plate && !LookUp(tables.paints, fields[Field::Color], ResultItem::Exterior, results))
         return fail(DecodeStep::ExteriorPaint);
-    if (plate && !LookUp(tables.trims, fields.trim, ResultItem::Interior, results))
+    if (plate && !LookUp(tables.trims, fields[Field::Trim], ResultItem::Interior, results))
         return fail(DecodeStep::InteriorTrim);
-    if (plate && !LookUp(tables.interior_types, RightChars(fields.body, 1), ResultItem::InteriorType, results))
+    if (plate && !LookUp(tables.interior_types, RightChars(fields[Field::Body], 1), ResultItem::InteriorType, results))
         return fail(DecodeStep::InteriorType);
     // The plant letter is tested late, after the interior type, not in the
     // order of the positions.
     if (!LookUp(tables.plants, warranty.plant, ResultItem::Plant, results)) return fail(DecodeStep::AssemblyPlant);
-    if (plate && !LookUp(tables.transmissions, fields.trans, ResultItem::Transmission, results))
+    if (plate && !LookUp(tables.transmissions, fields[Field::Trans], ResultItem::Transmission, results))
         return fail(DecodeStep::Transmission);
-    if (plate && !LookUp(tables.axles, fields.axle, ResultItem::Axle, results)) return fail(DecodeStep::RearAxle);
-    if (plate && !LookUp(DsoTable(), fields.dso, ResultItem::Dso, results)) return fail(DecodeStep::Dso);
-    if (plate && tables.decodes_date && !DecodeDate(fields.date, results)) return fail(DecodeStep::DateCode);
+    if (plate && !LookUp(tables.axles, fields[Field::Axle], ResultItem::Axle, results)) return fail(DecodeStep::RearAxle);
+    if (plate && !LookUp(DsoTable(), fields[Field::Dso], ResultItem::Dso, results)) return fail(DecodeStep::Dso);
+    if (plate && tables.decodes_date && !DecodeDate(fields[Field::Date], results)) return fail(DecodeStep::DateCode);
     if (plate && !tables.decodes_date) results.SetDateNotApplicable();
 
     if (!IsDigits(warranty.unit, 6)) return fail(DecodeStep::UnitNumber);

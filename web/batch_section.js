@@ -4,6 +4,7 @@
 // form, and the registry report. Every rule of a run is the tool's batch
 // session in the worker; this file only asks it and shows its answers.
 import { showReport } from './batch_report.js';
+import { byId } from './dom.js';
 
 const STORAGE_KEY = 'tarnwick-batch-choices';
 // Where the service worker keeps a file shared to the installed app.
@@ -15,7 +16,6 @@ const PLATE_COLUMNS = COLUMNS.slice(2, 9);
 const PREVIEW_BYTES = 1 << 20;
 const NOT_IN_FILE = '-1';
 
-const byId = (id) => document.getElementById(id);
 const separator = (choice) => (choice === 'tab' ? '\t' : choice);
 const numberText = (n) => Math.round(n).toLocaleString('en-US');
 

@@ -1,7 +1,6 @@
 // The code book of the selected year: every table of the core with its
 // codes and meanings, searchable both ways, by code and by meaning.
-
-const byId = (id) => document.getElementById(id);
+import { byId } from './dom.js';
 
 function matches(row, query) {
   return query === '' || row.some((cell) => cell.toLowerCase().includes(query));

@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "decoder/code_catalogue.h"
 #include "decoder/upper_case.h"
 #include "decoder/year_decoder.h"
 #include "decoder/year_tables.h"
@@ -75,50 +76,45 @@ val Row(std::string_view code, std::string_view text) {
     return row;
 }
 
-val Table(std::string_view title, std::string_view reads, CodeTable rows) {
-    val table = val::object();
-    table.set("title", Text(title));
-    table.set("reads", Text(reads));
-    val list = val::array();
-    for (const CodeRow& row : rows)
-        list.call<void>("push", Row(row.code, row.text));
-    table.set("rows", list);
-    return table;
+val Table(const CatalogueTable& table, val rows) {
+    val book_table = val::object();
+    book_table.set("title", Text(TableCaption(table)));
+    book_table.set("reads", Text(table.reads));
+    book_table.set("rows", rows);
+    return book_table;
 }
 
-val BodyTable(BodyPairTable bodies) {
-    val table = val::object();
-    table.set("title", Text("Body Style"));
-    table.set("reads", Text("body code (body field) with serial (3rd and 4th of the warranty number)"));
-    val list = val::array();
+val CodeRows(CodeTable table) {
+    val rows = val::array();
+    for (const CodeRow& row : table)
+        rows.call<void>("push", Row(row.code, row.text));
+    return rows;
+}
+
+// A body style's code is its body code and serial, "63A / 07".
+val BodyRows(BodyPairTable bodies) {
+    val rows = val::array();
     for (const BodyPair& body : bodies) {
         std::string text(body.text);
         if (body.WarrantyOnlyText() != body.text)
             text += " (warranty number alone: " + std::string(body.WarrantyOnlyText()) + ")";
-        list.call<void>("push", Row(std::string(body.body_code) + " / " + std::string(body.serial), text));
+        rows.call<void>("push", Row(std::string(body.body_code) + " / " + std::string(body.serial), text));
     }
-    table.set("rows", list);
-    return table;
+    return rows;
 }
 
-// Every table of the year, in the order the results panel reads them.
+// Every table of the year that has codes, in the catalogue's order.
 val CodeBook(int year) {
     const YearTables& t = TablesFor(YearAt(year));
     val book = val::array();
-    book.call<void>("push", Table("Year", "1st character of the warranty number",
-                                  std::array{CodeRow(t.year_digit, YearLabel(t.year))}));
-    book.call<void>("push", BodyTable(t.bodies));
-    book.call<void>("push", Table("Exterior Color", "color field", t.paints));
-    book.call<void>("push", Table("Interior Color", "trim field", t.trims));
-    book.call<void>("push", Table("Interior Type", "3rd character of the body field", t.interior_types));
-    book.call<void>("push", Table("Engine", "5th character of the warranty number", t.engines));
-    book.call<void>("push", Table("Transmission", "trans field", t.transmissions));
-    book.call<void>("push", Table("Rear Axle Ratio", "axle field", t.axles));
-    book.call<void>("push", Table("District Sales Office", "DSO field", DsoTable()));
-    book.call<void>("push", Table("Assembly Plant", "2nd character of the warranty number", t.plants));
-    if (t.decodes_date) {
-        book.call<void>("push", Table("Assembly Date", "3rd character of the date field, after the day 01 to 31",
-                                      MonthLetterTable()));
+    for (const CatalogueTable& table : kCodeCatalogue) {
+        if (table.result == ResultItem::Year) {
+            book.call<void>("push", Table(table, CodeRows(std::array{CodeRow(t.year_digit, YearLabel(t.year))})));
+        } else if (table.result == ResultItem::BodyStyle) {
+            book.call<void>("push", Table(table, BodyRows(t.bodies)));
+        } else if (!table.rows(t).empty()) {
+            book.call<void>("push", Table(table, CodeRows(table.rows(t))));
+        }
     }
     return book;
 }

@@ -5,11 +5,10 @@
 import { showMessage } from './message_box.js';
 import { attachEntryRules, upperCaseTyped } from './entry_rules.js';
 import { ResultsPanel } from './results_panel.js';
+import { byId } from './dom.js';
 
 // In the core's field order: warranty, body, color, trim, date, DSO, axle, trans.
 export const FIELD_IDS = ['txtWarranty', 'txtBody', 'txtColor', 'txtTrim', 'txtDate', 'txtDSO', 'txtAxle', 'txtTrans'];
-const WARRANTY = 0;
-const DATE = 4;
 // In the core's result order.
 export const RESULT_IDS = [
   'lblYearResult', 'lblBodyResult', 'lblExteriorResult', 'lblInteriorResult', 'lblInteriorTypeResult',
@@ -17,21 +16,22 @@ export const RESULT_IDS = [
   'lblUnitResult',
 ];
 export const YEAR_IDS = ['opt1964', 'opt1965', 'opt1966', 'opt1967', 'opt1968', 'opt1969', 'opt1970'];
-const YEAR_1970 = 6;
-// Clear empties the data plate first, then the warranty number.
-const CLEAR_ORDER = [1, 2, 3, 4, 5, 6, 7, WARRANTY];
 
 const CARRY_OVER = 'You have selected a different year. Do you want to carry over the current data you have already entered?';
 const INPUT_ERROR = 'Input Error';
 
-const byId = (id) => document.getElementById(id);
-
 export class DecoderPage {
-  constructor(coreLoader, plateView, codeBook) {
+  // positions: the core's positions of the warranty and date fields and of
+  // 1970, as the build exports them ({ warranty, date, year1970 }).
+  constructor(coreLoader, plateView, codeBook, positions) {
     this.loader = coreLoader;
     this.plate = plateView;
     this.codeBook = codeBook;
+    this.positions = positions;
     this.fields = FIELD_IDS.map(byId);
+    // Clear empties the data plate first, then the warranty number.
+    this.clearOrder = [...this.fields.keys()].filter((field) => field !== positions.warranty)
+      .concat(positions.warranty);
     const status = byId('resultsStatus');
     this.results = new ResultsPanel(RESULT_IDS.map(byId), status.closest('section'), status);
     this.years = YEAR_IDS.map(byId);
@@ -78,14 +78,14 @@ export class DecoderPage {
     this.shown = { year, only };
     this.years[year].checked = true;
     this.fields.forEach((input, field) => {
-      if (field === WARRANTY) return;
+      if (field === this.positions.warranty) return;
       if (only) input.value = '';
       input.disabled = only;
       this.box(field).hidden = only;
     });
     this.plate.show(year);
     this.codeBook.show(year);
-    this.fields[only ? WARRANTY : this.plate.firstField(year)].focus();
+    this.fields[only ? this.positions.warranty : this.plate.firstField(year)].focus();
   }
 
   selectedYear() {
@@ -112,11 +112,11 @@ export class DecoderPage {
       if (answer === 'No') this.clear();
     }
     this.showYear(year);
-    this.fields[this.warrantyOnly() ? WARRANTY : this.plate.firstField(year)].focus();
+    this.fields[this.warrantyOnly() ? this.positions.warranty : this.plate.firstField(year)].focus();
   }
 
   showYear(year) {
-    this.box(DATE).hidden = this.warrantyOnly();
+    this.box(this.positions.date).hidden = this.warrantyOnly();
     this.plate.show(year);
     this.codeBook.show(year);
     this.shown.year = year;
@@ -133,7 +133,7 @@ export class DecoderPage {
     this.fields.forEach((input, i) => {
       if (!input.disabled) input.value = [...upperCaseTyped(texts[i])].slice(0, this.plate.maxLength(i, year)).join('');
     });
-    const first = warrantyOnly ? WARRANTY : this.plate.firstField(year);
+    const first = warrantyOnly ? this.positions.warranty : this.plate.firstField(year);
     this.fields[field >= 0 && !this.fields[field].disabled ? field : first].focus();
   }
 
@@ -172,7 +172,7 @@ export class DecoderPage {
   }
 
   clear() {
-    for (const field of CLEAR_ORDER) this.fields[field].value = '';
+    for (const field of this.clearOrder) this.fields[field].value = '';
     this.results.clear();
   }
 
@@ -181,9 +181,9 @@ export class DecoderPage {
     const only = this.warrantyOnly();
     this.shown.only = only;
     this.fields.forEach((input, field) => {
-      if (field === WARRANTY) return;
+      if (field === this.positions.warranty) return;
       input.disabled = only;
-      this.box(field).hidden = only || (field === DATE && this.selectedYear() === YEAR_1970);
+      this.box(field).hidden = only || (field === this.positions.date && this.selectedYear() === this.positions.year1970);
     });
   }
 }

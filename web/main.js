@@ -6,6 +6,7 @@
 // own code loads on first use.
 import layout from './layout.json' with { type: 'json' };
 import { attachBatchEntry } from './batch_entry.js';
+import { byId } from './dom.js';
 import { CodeBook } from './code_book.js';
 import { CoreLoader } from './core_loader.js';
 import { DecoderPage, FIELD_IDS } from './decoder_page.js';
@@ -15,8 +16,8 @@ import { PlateView } from './plate_view.js';
 
 const loader = new CoreLoader();
 loader.ready.then(useCoreUpperCase);
-const boxes = FIELD_IDS.map((id) => document.getElementById(id).parentElement);
-const page = new DecoderPage(loader, new PlateView(layout, boxes), new CodeBook(loader));
+const boxes = FIELD_IDS.map((id) => byId(id).parentElement);
+const page = new DecoderPage(loader, new PlateView(layout, boxes), new CodeBook(loader), layout.positions);
 // The fields show once placed; a hidden field cannot take the focus, so
 // before the page starts.
 document.documentElement.dataset.ready = 'true';

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/csv_reader.h"
+#include "cli/output_columns.h"
 #include "cli/plate_verdict.h"
 #include "tests/support/sample_plates.h"
 #include "tool_runner.h"

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/output_columns.h"
 #include "cli/plate_verdict.h"
 #include "tests/support/sample_plates.h"
 #include "tool_runner.h"

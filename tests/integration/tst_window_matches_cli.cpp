@@ -267,12 +267,12 @@ class tst_WindowMatchesCli : public QObject {
 
 private slots:
     void initTestCase() {
-        ui::MessageBox::setScripted(true);
+        ui::MessageBox::SetScripted(true);
         QVERIFY2(QFile::exists(QStringLiteral(TARNWICK_DECODE_PATH)), TARNWICK_DECODE_PATH);
     }
     void cleanup() {
-        QCOMPARE(ui::MessageBox::pendingAnswers(), 0);
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
+        QCOMPARE(ui::MessageBox::PendingAnswers(), 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
     }
 
     // The sample is worth comparing only if it reaches every outcome: each
@@ -334,7 +334,7 @@ private slots:
             if (!s.warranty_only || !IsDataPlateField(f)) Enter(w.field(f), first[f], false);
         }
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
         const QStringList before = w.results();
         QVERIFY(!before.first().isEmpty());
 
@@ -342,7 +342,7 @@ private slots:
             if (!s.warranty_only || !IsDataPlateField(f)) Enter(w.field(f), s[f], s.typed);
         }
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
-        const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
+        const QList<ui::ShownBox> shown = ui::MessageBox::TakeShown();
 
         const ToolOutcome tool = RunTool(s);
         QVERIFY2(tool.status == 0 || tool.status == 1, "the tool did not run to its end");
@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(shown[0].text.split(QLatin1Char('\n')), lines);
         QVERIFY(w.focus() != nullptr);
         QCOMPARE(w.focus()->objectName(), WindowFieldName(error[QStringLiteral("field")].toString()));
-        QCOMPARE(w->entryIncomplete() == 1, kind == QLatin1String("incomplete"));
+        QCOMPARE(w->EntryIncomplete() == 1, kind == QLatin1String("incomplete"));
         QCOMPARE(w.results(), before);
     }
 };

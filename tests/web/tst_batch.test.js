@@ -134,8 +134,8 @@ test('nothing leaves the device: the section fetches only its own code, once', a
   context.on('request', (request) => requests.push(`${request.method()} ${new URL(request.url()).pathname}`));
   const first = await decodeFile(page, file);
   expect([...new Set(requests)].sort()).toEqual([
-    'GET /batch.css', 'GET /batch.js', 'GET /batch.wasm', 'GET /batch_output.js', 'GET /batch_panel.html', 'GET /batch_report.js',
-    'GET /batch_section.js', 'GET /batch_worker.js',
+    'GET /batch.css', 'GET /batch.js', 'GET /batch.wasm', 'GET /batch_output.js', 'GET /batch_panel.html',
+    'GET /batch_report.js', 'GET /batch_section.js', 'GET /batch_worker.js', 'GET /dom.js',
   ]);
   requests.length = 0;
   await decodeAgain(page, first);

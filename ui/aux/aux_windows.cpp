@@ -6,9 +6,9 @@
 #include <QScreen>
 #include <memory>
 
-#include "ui/aux/frm_about.h"
-#include "ui/aux/frm_help.h"
-#include "ui/aux/frm_splash.h"
+#include "ui/aux/about_window.h"
+#include "ui/aux/help_window.h"
+#include "ui/aux/splash_window.h"
 #include "ui/common/return_focus.h"
 
 namespace tarnwick::ui {

@@ -1,3 +1,5 @@
+// Reading one string value through the RegistryReader interface: the key
+// opened for reading only, the type checked, the ending NUL dropped.
 #include "ui/aux/registry.h"
 
 #include <array>

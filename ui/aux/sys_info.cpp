@@ -3,6 +3,7 @@
 #include "ui/aux/sys_info.h"
 
 #include "ui/aux/app_identity.h"
+#include "ui/common/message_box.h"
 
 namespace tarnwick::ui {
 
@@ -28,7 +29,8 @@ void StartSysInfo(SystemAccess& system, QWidget* parent) {
     for (const QString& tool : system.SysInfoTools()) {
         if (system.StartProgram(tool)) return;
     }
-    system.ShowMessage(parent, ThisApp().title, QStringLiteral("System Information Is Unavailable At This Time"));
+    MessageBox::Show(parent, QStringLiteral("System Information Is Unavailable At This Time"), BoxStyle::OkOnly,
+                     ThisApp().title);
 }
 
 }  // namespace tarnwick::ui

@@ -7,7 +7,6 @@
 #include <QStandardPaths>
 
 #include "ui/aux/sys_info.h"
-#include "ui/common/message_box.h"
 
 #ifdef _WIN32
 #include "ui/aux/windows_registry.h"
@@ -33,10 +32,6 @@ public:
     QStringList SysInfoTools() override { return PlatformSysInfoTools(); }
 
     bool StartProgram(const QString& path) override { return QProcess::startDetached(path, {}); }
-
-    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
-        MessageBox::show(parent, text, BoxStyle::OkOnly, title);
-    }
 };
 
 }  // namespace

@@ -1,12 +1,10 @@
 // What the About window needs from the operating system, behind one small
 // interface so that tests can stand in for it: where the System Information
-// tool is, starting it, and telling the user that it could not be started.
+// tool is, and starting it.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-
-class QWidget;
 
 namespace tarnwick::ui {
 
@@ -19,8 +17,6 @@ public:
     // Starts the program as a process of its own, without a shell and without
     // waiting for it; false when it could not be started.
     virtual bool StartProgram(const QString& path) = 0;
-    // A modal box with one OK button and no icon, shown through MessageBox.
-    virtual void ShowMessage(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 // The real system: on Windows the tool the registry names, elsewhere the

@@ -1,3 +1,5 @@
+// Telling assistive technology of a text a window changed itself, through
+// Qt's accessibility events.
 #include "ui/common/accessibility_notice.h"
 
 #include <QAccessible>

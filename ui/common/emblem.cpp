@@ -1,3 +1,4 @@
+// Painting the oval emblem, its glint and the program icon at any size.
 #include "ui/common/emblem.h"
 
 #include <QImage>

@@ -1,3 +1,5 @@
+// Registering Liberation Sans in place of MS Sans Serif and Arial where
+// those fonts are missing.
 #include "ui/common/font_substitutes.h"
 
 #include <QFont>

@@ -16,7 +16,7 @@ struct Script {
     QList<ShownBox> shown;
 };
 
-Script& script() {
+Script& ScriptState() {
     static Script instance;
     return instance;
 }
@@ -43,32 +43,32 @@ QMessageBox::StandardButtons MessageBox::ButtonsOf(BoxStyle style) {
     return style == BoxStyle::YesNoQuestion ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
 }
 
-QMessageBox::StandardButton MessageBox::show(QWidget* parent, const QString& text, BoxStyle style,
+QMessageBox::StandardButton MessageBox::Show(QWidget* parent, const QString& text, BoxStyle style,
                                              const QString& title) {
-    Script& s = script();
+    Script& s = ScriptState();
     if (s.scripted) {
         s.shown.append({text, title, IconOf(style), ButtonsOf(style)});
         return s.answers.isEmpty() ? DefaultButton(style) : s.answers.takeFirst();
     }
     ProgramMessageBox box(IconOf(style), title, text, ButtonsOf(style), parent, DialogFont());
-    if (style == BoxStyle::YesNoQuestion) box.requireAnswer();
+    if (style == BoxStyle::YesNoQuestion) box.RequireAnswer();
     box.setDefaultButton(DefaultButton(style));
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     ReturnFocusTo(parent);
     return answer;
 }
 
-void MessageBox::setScripted(bool scripted) { script().scripted = scripted; }
+void MessageBox::SetScripted(bool scripted) { ScriptState().scripted = scripted; }
 
-void MessageBox::setNextAnswer(QMessageBox::StandardButton answer) { script().answers.append(answer); }
+void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) { ScriptState().answers.append(answer); }
 
-QList<ShownBox> MessageBox::takeShown() { return std::exchange(script().shown, {}); }
+QList<ShownBox> MessageBox::TakeShown() { return std::exchange(ScriptState().shown, {}); }
 
-qsizetype MessageBox::pendingAnswers() { return script().answers.size(); }
+qsizetype MessageBox::PendingAnswers() { return ScriptState().answers.size(); }
 
-void MessageBox::reset() {
-    script().answers.clear();
-    script().shown.clear();
+void MessageBox::Reset() {
+    ScriptState().answers.clear();
+    ScriptState().shown.clear();
 }
 
 }  // namespace tarnwick::ui

@@ -28,7 +28,7 @@ class MessageBox {
 public:
     // Shows a modal box and returns the button that closed it. Lines of the
     // text are separated by '\n'.
-    static QMessageBox::StandardButton show(QWidget* parent, const QString& text, BoxStyle style, const QString& title);
+    static QMessageBox::StandardButton Show(QWidget* parent, const QString& text, BoxStyle style, const QString& title);
 
     static QMessageBox::Icon IconOf(BoxStyle style);
     static QMessageBox::StandardButtons ButtonsOf(BoxStyle style);
@@ -36,11 +36,11 @@ public:
     // Test seam. While scripted, no box opens: each is recorded and answered
     // with the next queued answer, or with its default button (the first)
     // when none is queued.
-    static void setScripted(bool scripted);
-    static void setNextAnswer(QMessageBox::StandardButton answer);
-    static QList<ShownBox> takeShown();
-    static qsizetype pendingAnswers();
-    static void reset();
+    static void SetScripted(bool scripted);
+    static void SetNextAnswer(QMessageBox::StandardButton answer);
+    static QList<ShownBox> TakeShown();
+    static qsizetype PendingAnswers();
+    static void Reset();
 };
 
 }  // namespace tarnwick::ui

@@ -14,7 +14,7 @@ public:
 
     // A box that only its buttons may answer: Esc and the close request do
     // nothing (a question whose answers both mean something).
-    void requireAnswer() { answer_required_ = true; }
+    void RequireAnswer() { answer_required_ = true; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,3 +1,5 @@
+// Giving a window the keyboard when it is shown or when a window over it
+// closes, where no window manager does.
 #include "ui/common/return_focus.h"
 
 #include <QWidget>

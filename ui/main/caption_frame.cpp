@@ -1,3 +1,5 @@
+// Painting the Year and Decode Options frames: the etched line and the
+// caption standing in it.
 #include "ui/main/caption_frame.h"
 
 #include <QPainter>

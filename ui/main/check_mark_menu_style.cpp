@@ -1,3 +1,5 @@
+// Drawing a checked menu item's bare check mark and leaving an unchecked
+// one blank.
 #include "ui/main/check_mark_menu_style.h"
 
 #include <QApplication>
@@ -27,7 +29,7 @@ void DrawCheckMark(QPainter* painter, const QStyleOptionMenuItem& item) {
 
 }  // namespace
 
-CheckMarkMenuStyle* CheckMarkMenuStyle::instance() {
+CheckMarkMenuStyle* CheckMarkMenuStyle::Instance() {
     static CheckMarkMenuStyle* style = [] {
         auto* created = new CheckMarkMenuStyle;
         created->setParent(QCoreApplication::instance());

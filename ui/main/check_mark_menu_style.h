@@ -11,7 +11,7 @@ class CheckMarkMenuStyle final : public QProxyStyle {
 
 public:
     // One for the whole program, living as long as the application.
-    static CheckMarkMenuStyle* instance();
+    static CheckMarkMenuStyle* Instance();
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;

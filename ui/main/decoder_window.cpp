@@ -17,11 +17,12 @@
 #include "decoder/completeness_check.h"
 #include "decoder/year_decoder.h"
 #include "ui/common/accessible_role.h"
+#include "ui/common/core_text.h"
 #include "ui/common/emblem.h"
 #include "ui/common/message_box.h"
 #include "ui/common/return_focus.h"
 #include "ui/common/window_fonts.h"
-#include "ui/main/artwork.h"
+#include "ui/main/plates_grille_emblem.h"
 #include "ui/main/caption_frame.h"
 #include "ui/main/check_mark_menu_style.h"
 #include "ui/main/field_texts.h"
@@ -77,8 +78,6 @@ constexpr std::array<const char*, kPlatePictureCount> kPictureNames = {
 constexpr std::array<Field, kAllFields.size()> kFieldsFrontToBack = {
     Field::Warranty, Field::Trans, Field::Axle, Field::Dso, Field::Date, Field::Trim, Field::Color, Field::Body,
 };
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 template <typename T, typename... Args>
 T* Make(QWidget* parent, const char* name, Twips geometry, Args&&... args) {
@@ -137,7 +136,7 @@ void DecoderWindow::BuildMenus() {
         menu->setObjectName(QString::fromLatin1(name));
         // Menus open as windows of their own and do not take the window's font.
         menu->setFont(DialogFont());
-        menu->setStyle(CheckMarkMenuStyle::instance());
+        menu->setStyle(CheckMarkMenuStyle::Instance());
         return menu;
     };
 
@@ -217,8 +216,8 @@ void DecoderWindow::BuildEntryFields(QWidget* client) {
         auto* edit = Make<PlateFieldEdit>(client, kFieldNames[index], FieldTwips(kLayout1965, *field));
         edit->setFont(EntryFont());
         edit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        edit->setMenuShortcuts(menu_shortcuts_);
-        edit->setCharacterLimit(static_cast<int>(FieldMaxLength(*field, ModelYear::Y1964Half)));
+        edit->SetMenuShortcuts(menu_shortcuts_);
+        edit->SetCharacterLimit(static_cast<int>(FieldMaxLength(*field, ModelYear::Y1964Half)));
         edit->setAccessibleName(QString::fromLatin1(kFieldSpokenNames[index]));
         field_edits_[index] = edit;
     }
@@ -243,7 +242,7 @@ void DecoderWindow::SelectYear(ModelYear year) {
     const bool any_text = std::any_of(field_edits_.begin(), field_edits_.end(),
                                       [](const PlateFieldEdit* edit) { return !edit->text().isEmpty(); });
     if (any_text &&
-        MessageBox::show(this, kCarryOverText, BoxStyle::YesNoQuestion, kCarryOverTitle) == QMessageBox::No) {
+        MessageBox::Show(this, kCarryOverText, BoxStyle::YesNoQuestion, kCarryOverTitle) == QMessageBox::No) {
         Clear();
     }
 
@@ -270,9 +269,9 @@ void DecoderWindow::ApplyLayout(const PlateLayout& layout, ModelYear year) {
     }
     for (Field field : kAllFields)
         FieldEdit(field)->setGeometry(ToPixels(FieldTwips(layout, field)));
-    FieldEdit(Field::Date)->setCharacterLimit(static_cast<int>(FieldMaxLength(Field::Date, year)));
+    FieldEdit(Field::Date)->SetCharacterLimit(static_cast<int>(FieldMaxLength(Field::Date, year)));
     for (PlateFieldEdit* edit : field_edits_) {
-        const int limit = edit->characterLimit();
+        const int limit = edit->CharacterLimit();
         edit->setAccessibleDescription(limit == 1 ? tr("1 character") : tr("up to %1 characters").arg(limit));
     }
 
@@ -304,7 +303,7 @@ bool DecoderWindow::EntriesComplete() {
     const FieldTexts texts(field_edits_);
     const std::optional<MissingField> missing = CheckSpaces(year_frame_->Selected(), texts.View(), WarrantyOnly());
     if (!missing) return true;
-    MessageBox::show(this, FromUtf8(missing->message), BoxStyle::OkWarning, kInputErrorTitle);
+    MessageBox::Show(this, FromUtf8(missing->message), BoxStyle::OkWarning, kInputErrorTitle);
     FieldEdit(missing->field)->setFocus();
     return false;
 }
@@ -318,7 +317,7 @@ void DecoderWindow::DecodeYear(ModelYear year) {
         QStringList lines;
         for (std::string_view line : error->Lines())
             lines.append(FromUtf8(line));
-        MessageBox::show(this, lines.join(QLatin1Char('\n')), BoxStyle::OkWarning, kInputErrorTitle);
+        MessageBox::Show(this, lines.join(QLatin1Char('\n')), BoxStyle::OkWarning, kInputErrorTitle);
         FieldEdit(error->Focus())->setFocus();
         return;
     }

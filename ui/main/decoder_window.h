@@ -30,10 +30,10 @@ public:
     explicit DecoderWindow(QWidget* parent = nullptr);
 
     // 1 when the last Decode command found a needed field empty, else 0.
-    int entryIncomplete() const { return entry_incomplete_ ? 1 : 0; }
+    int EntryIncomplete() const { return entry_incomplete_ ? 1 : 0; }
 
     // What Exit does; by default it ends the program at once.
-    void setExitHandler(std::function<void()> handler) { exit_handler_ = std::move(handler); }
+    void SetExitHandler(std::function<void()> handler) { exit_handler_ = std::move(handler); }
 
 signals:
     // Help, About and Help, Topics: the windows that answer them are hooked

@@ -62,7 +62,7 @@ PlateFieldEdit::PlateFieldEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &PlateFieldEdit::KeepWithinLimit);
 }
 
-void PlateFieldEdit::setCharacterLimit(int limit) {
+void PlateFieldEdit::SetCharacterLimit(int limit) {
     limit_ = limit;
     accepted_ = CharacterCount(text());
     MakeRoom();

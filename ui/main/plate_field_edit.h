@@ -11,18 +11,18 @@ namespace tarnwick::ui {
 
 class PlateFieldEdit final : public QLineEdit {
     Q_OBJECT
-    Q_PROPERTY(int characterLimit READ characterLimit WRITE setCharacterLimit)
+    Q_PROPERTY(int characterLimit READ CharacterLimit WRITE SetCharacterLimit)
 
 public:
     explicit PlateFieldEdit(QWidget* parent = nullptr);
 
-    int characterLimit() const { return limit_; }
+    int CharacterLimit() const { return limit_; }
     // Typing and pasting stop at the limit. Text that is already longer
     // (carried over from another year) is kept whole; it only grows no more.
-    void setCharacterLimit(int limit);
+    void SetCharacterLimit(int limit);
 
     // Key chords the field leaves to the window's menus.
-    void setMenuShortcuts(QList<QKeySequence> shortcuts) { menu_shortcuts_ = std::move(shortcuts); }
+    void SetMenuShortcuts(QList<QKeySequence> shortcuts) { menu_shortcuts_ = std::move(shortcuts); }
 
 protected:
     bool event(QEvent* event) override;

@@ -1,3 +1,4 @@
+// A result label's text and how it tells assistive technology of a change.
 #include "ui/main/result_label.h"
 
 #include <QAccessible>

@@ -2,6 +2,7 @@
 #include "ui/main/results_panel.h"
 
 #include "ui/common/accessible_role.h"
+#include "ui/common/core_text.h"
 #include "ui/common/window_fonts.h"
 #include "ui/main/plate_layout.h"
 
@@ -41,8 +42,6 @@ constexpr int kCaptionHeight = 195;
 // need more than the right column's width.
 constexpr std::array<int, 2> kResultWidth = {3210, 2895};
 constexpr int kResultHeight = 255;
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::size_t Index(ResultItem item) { return static_cast<std::size_t>(item); }
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "decoder/decode_results.h"
-#include "ui/main/artwork.h"
+#include "ui/main/plates_grille_emblem.h"
 #include "ui/main/result_label.h"
 
 namespace tarnwick::ui {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "ui/common/core_text.h"
 #include "ui/main/plate_layout.h"
 #include "ui/main/whole_box_button.h"
 
@@ -48,9 +49,7 @@ int ArrowStep(const QKeyEvent* event) {
 YearFrame::YearFrame(QWidget* parent) : CaptionFrame(tr("Year"), parent) {
     for (ModelYear year : kAllModelYears) {
         const OptionPlace& place = kOptionPlaces[static_cast<std::size_t>(year)];
-        const std::string_view label = YearLabel(year);
-        auto* option = new WholeBoxButton<QRadioButton>(
-            QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), this);
+        auto* option = new WholeBoxButton<QRadioButton>(FromUtf8(YearLabel(year)), this);
         option->setObjectName(QString::fromLatin1(place.name));
         option->setGeometry(ToPixels({120, place.top, 1335, 255}));
         options_[static_cast<std::size_t>(year)] = option;

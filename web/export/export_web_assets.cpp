@@ -18,7 +18,7 @@
 #include "decoder/plate_fields.h"
 #include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
-#include "ui/main/artwork.h"
+#include "ui/main/plates_grille_emblem.h"
 #include "ui/main/plate_layout.h"
 
 namespace {
@@ -36,7 +36,8 @@ QJsonArray RectJson(const QRect& r) { return {r.left(), r.top(), r.width(), r.he
 
 // For each layout: its picture, each field's rectangle on the picture (in
 // Field order) and the tab order; for each year the layout it uses and each
-// field's length limit, so the fields take typing before the core has loaded.
+// field's length limit, so the fields take typing before the core has loaded;
+// and the core's positions of the fields and the year the page names.
 QJsonObject LayoutJson() {
     QJsonArray layouts;
     for (std::size_t i = 0; i < kLayouts.size(); ++i) {
@@ -59,7 +60,10 @@ QJsonObject LayoutJson() {
     return {{"pictureSize", QJsonArray{kPlatePictureSize.width(), kPlatePictureSize.height()}},
             {"layouts", layouts},
             {"yearLayout", years},
-            {"maxLength", limits}};
+            {"maxLength", limits},
+            {"positions", QJsonObject{{"warranty", static_cast<int>(Field::Warranty)},
+                                      {"date", static_cast<int>(Field::Date)},
+                                      {"year1970", static_cast<int>(ModelYear::Y1970)}}}};
 }
 
 // The browser may lack the window's fonts; let it fall back to its own of

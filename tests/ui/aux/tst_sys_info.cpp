@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "modal_helpers.h"
-#include "ui/aux/frm_about.h"
+#include "ui/aux/about_window.h"
 #include "ui/aux/sys_info.h"
 #include "ui/aux/system_access.h"
+#include "ui/common/message_box.h"
 
 using namespace tarnwick;
 using namespace tarnwick::ui;
@@ -93,10 +94,6 @@ public:
         started << path;
         return startWorks && !broken.contains(path);
     }
-    void ShowMessage(QWidget* parent, const QString& title, const QString& text) override {
-        messages << title + QLatin1Char('|') + text;
-        messageParent = parent;
-    }
 
     bool hasRegistry = true;
     FakeRegistry registry;
@@ -106,11 +103,17 @@ public:
     QSet<QString> broken;  // found, but fail to start
     QStringList filesAsked;
     QStringList started;
-    QStringList messages;
-    QWidget* messageParent = nullptr;
 };
 
 const QString kUnavailable = QStringLiteral("Decoder|System Information Is Unavailable At This Time");
+
+// The boxes shown while the message box is scripted, as "title|text".
+QStringList TakeShownBoxes() {
+    QStringList shown;
+    for (const ShownBox& box : MessageBox::TakeShown())
+        shown << box.title + QLatin1Char('|') + box.text;
+    return shown;
+}
 
 std::string WithNul(const std::string& text) { return text + '\0'; }
 
@@ -243,9 +246,11 @@ void tst_SysInfo::startSysInfo() {
     FakeSystem system;
     setup(system);
 
+    MessageBox::SetScripted(true);
     StartSysInfo(system, nullptr);
+    MessageBox::SetScripted(false);
     QCOMPARE(system.started, started);
-    QCOMPARE(system.messages, message ? QStringList{kUnavailable} : QStringList{});
+    QCOMPARE(TakeShownBoxes(), message ? QStringList{kUnavailable} : QStringList{});
     // The path read from the first value is used as it is.
     if (QByteArray(QTest::currentDataTag()).startsWith("first value names")) {
         QVERIFY(system.filesAsked.isEmpty());
@@ -268,14 +273,25 @@ void tst_SysInfo::sysInfoButtonRunsTheLaunch() {
     QVERIFY(QTest::qWaitForWindowExposed(&about));
 
     auto* button = about.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+    test::ModalRun run;
+    QString shown;
+    QWidget* shownOver = nullptr;
+    test::WhenModalOpens(run, [&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        shown = box->windowTitle() + QLatin1Char('|') + box->text();
+        shownOver = box->parentWidget();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
     if (byEnter) {
         button->setFocus();
         QTest::keyClick(button, Qt::Key_Return);
     } else {
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    QCOMPARE(system.messages, QStringList{kUnavailable});
-    QCOMPARE(system.messageParent, &about);
+    QVERIFY(run.seen);
+    QCOMPARE(shown, kUnavailable);
+    QCOMPARE(shownOver, &about);
     QVERIFY2(about.isVisible(), "the About window stays open after a failed launch");
     about.close();
 }
@@ -294,8 +310,9 @@ void tst_SysInfo::failureMessageIsAPlainOkBox() {
         buttons = box->buttons().size();
         QTest::keyClick(box, Qt::Key_Return);
     });
-    RealSystem().ShowMessage(nullptr, QStringLiteral("Decoder"),
-                             QStringLiteral("System Information Is Unavailable At This Time"));
+    FakeSystem nothingFound;
+    nothingFound.hasRegistry = false;
+    StartSysInfo(nothingFound, nullptr);
     QVERIFY(run.seen);
     QVERIFY(!run.leftOpen);
     QCOMPARE(title + QLatin1Char('|') + text, kUnavailable);

@@ -47,7 +47,7 @@ inline constexpr std::array<const char*, 12> kResultLabels = {
 // Exactly one box was asked for since the last look, and it was this one.
 inline void ExpectOneBox(const QString& text, const QString& title, QMessageBox::Icon icon,
                          QMessageBox::StandardButtons buttons) {
-    const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
+    const QList<ui::ShownBox> shown = ui::MessageBox::TakeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown[0].text, text);
     QCOMPARE(shown[0].title, title);
@@ -58,8 +58,8 @@ inline void ExpectOneBox(const QString& text, const QString& title, QMessageBox:
 // Every window test's cleanup(): no queued answer left over and no box
 // asked for that the case did not look at.
 inline void ExpectNoBoxLeft() {
-    QCOMPARE(ui::MessageBox::pendingAnswers(), 0);
-    QCOMPARE(ui::MessageBox::takeShown().size(), 0);
+    QCOMPARE(ui::MessageBox::PendingAnswers(), 0);
+    QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
 }
 
 inline void ExpectInputError(const QString& text) {
@@ -69,7 +69,7 @@ inline void ExpectInputError(const QString& text) {
 class Window {
 public:
     Window() : window_(std::make_unique<ui::DecoderWindow>()) {
-        window_->setExitHandler([this] { ++exits; });
+        window_->SetExitHandler([this] { ++exits; });
         window_->show();
         QApplication::setActiveWindow(window_.get());
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
@@ -106,9 +106,9 @@ public:
     // Selects the year by clicking its option button, answering a carry-over
     // question with Yes when one comes.
     void choose(ModelYear year) const {
-        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+        ui::MessageBox::SetNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(option(year), Qt::LeftButton);
-        ui::MessageBox::reset();
+        ui::MessageBox::Reset();
     }
 
     QStringList results() const {

@@ -8,7 +8,7 @@
 
 #include "modal_helpers.h"
 #include "ui/aux/aux_windows.h"
-#include "ui/aux/frm_about.h"
+#include "ui/aux/about_window.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/common/window_fonts.h"
 
@@ -24,7 +24,7 @@ QPushButton* Button(QWidget* window, const char* name) {
 
 }  // namespace
 
-class tst_frmAbout : public QObject {
+class tst_AboutWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -41,7 +41,7 @@ private slots:
     void openedTwiceIsFreshEachTime();
 };
 
-void tst_frmAbout::captionTitleAndVersion() {
+void tst_AboutWindow::captionTitleAndVersion() {
     AboutWindow about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About Decoder"));
     QCOMPARE(about.findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("Decoder"));
@@ -51,7 +51,7 @@ void tst_frmAbout::captionTitleAndVersion() {
     QCOMPARE(title.pointSizeF(), 9.75);
 }
 
-void tst_frmAbout::labels_data() {
+void tst_AboutWindow::labels_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");  // empty: any text of our own
 
@@ -71,7 +71,7 @@ void tst_frmAbout::labels_data() {
                              << "";
 }
 
-void tst_frmAbout::labels() {
+void tst_AboutWindow::labels() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     AboutWindow about;
@@ -98,7 +98,7 @@ void tst_frmAbout::labels() {
 
 // The empty disclaimer is hidden from assistive technology; the texts
 // around it are not.
-void tst_frmAbout::emptyDisclaimerNotRead() {
+void tst_AboutWindow::emptyDisclaimerNotRead() {
     AboutWindow about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -110,7 +110,7 @@ void tst_frmAbout::emptyDisclaimerNotRead() {
     about.close();
 }
 
-void tst_frmAbout::buttonsAndTabOrder() {
+void tst_AboutWindow::buttonsAndTabOrder() {
     AboutWindow about;
     about.show();
     QVERIFY(QTest::qWaitForWindowActive(&about));
@@ -125,7 +125,7 @@ void tst_frmAbout::buttonsAndTabOrder() {
     about.close();
 }
 
-void tst_frmAbout::waysToClose_data() {
+void tst_AboutWindow::waysToClose_data() {
     QTest::addColumn<QString>("way");
     QTest::newRow("OK") << "OK";
     QTest::newRow("Enter") << "Enter";
@@ -133,7 +133,7 @@ void tst_frmAbout::waysToClose_data() {
     QTest::newRow("close box") << "close box";
 }
 
-void tst_frmAbout::waysToClose() {
+void tst_AboutWindow::waysToClose() {
     QFETCH(QString, way);
     ModalRun run;
     QPointer<QWidget> window;
@@ -155,7 +155,7 @@ void tst_frmAbout::waysToClose() {
     QVERIFY2(window.isNull(), "the About window was kept after closing");
 }
 
-void tst_frmAbout::openedTwiceIsFreshEachTime() {
+void tst_AboutWindow::openedTwiceIsFreshEachTime() {
     QStringList seen;
     for (int time = 0; time < 2; ++time) {
         ModalRun run;
@@ -175,5 +175,5 @@ void tst_frmAbout::openedTwiceIsFreshEachTime() {
                                 QStringLiteral("About Decoder|Version 1.0.3")}));
 }
 
-QTEST_MAIN(tst_frmAbout)
-#include "tst_frm_about.moc"
+QTEST_MAIN(tst_AboutWindow)
+#include "tst_about_window.moc"

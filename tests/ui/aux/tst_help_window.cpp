@@ -9,7 +9,7 @@
 
 #include "modal_helpers.h"
 #include "ui/aux/aux_windows.h"
-#include "ui/aux/frm_help.h"
+#include "ui/aux/help_window.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/common/window_fonts.h"
 
@@ -17,7 +17,7 @@ using tarnwick::ui::HelpWindow;
 using tarnwick::test::ModalRun;
 using tarnwick::test::WhenModalOpens;
 
-class tst_frmHelp : public QObject {
+class tst_HelpWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -32,7 +32,7 @@ private slots:
     void waysToClose();
 };
 
-void tst_frmHelp::caption() {
+void tst_HelpWindow::caption() {
     HelpWindow help;
     QCOMPARE(help.windowTitle(), QStringLiteral("65-70 Tarnwick Decoder Help Topics"));
     QCOMPARE(help.findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
@@ -40,7 +40,7 @@ void tst_frmHelp::caption() {
 
 // Where MS Sans Serif and Arial are missing, Liberation Sans takes their place
 // rather than whatever the system would pick.
-void tst_frmHelp::fontsStandIn() {
+void tst_HelpWindow::fontsStandIn() {
     if (!QFontDatabase::families().contains(QStringLiteral("Liberation Sans"))) {
         QSKIP("Liberation Sans is not installed here");
     }
@@ -51,7 +51,7 @@ void tst_frmHelp::fontsStandIn() {
     }
 }
 
-void tst_frmHelp::textsFitTheirLabels_data() {
+void tst_HelpWindow::textsFitTheirLabels_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("oneLine");
@@ -83,7 +83,7 @@ void tst_frmHelp::textsFitTheirLabels_data() {
         << false;
 }
 
-void tst_frmHelp::textsFitTheirLabels() {
+void tst_HelpWindow::textsFitTheirLabels() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(bool, oneLine);
@@ -108,14 +108,14 @@ void tst_frmHelp::textsFitTheirLabels() {
     help.close();
 }
 
-void tst_frmHelp::waysToClose_data() {
+void tst_HelpWindow::waysToClose_data() {
     QTest::addColumn<int>("key");  // 0: click OK
     QTest::newRow("OK") << 0;
     QTest::newRow("Enter") << int(Qt::Key_Return);
     QTest::newRow("Esc") << int(Qt::Key_Escape);
 }
 
-void tst_frmHelp::waysToClose() {
+void tst_HelpWindow::waysToClose() {
     QFETCH(int, key);
     ModalRun run;
     QPointer<QWidget> window;
@@ -134,5 +134,5 @@ void tst_frmHelp::waysToClose() {
     QVERIFY2(window.isNull(), "the help window was kept after closing");
 }
 
-QTEST_MAIN(tst_frmHelp)
-#include "tst_frm_help.moc"
+QTEST_MAIN(tst_HelpWindow)
+#include "tst_help_window.moc"

@@ -58,8 +58,8 @@ public:
     static constexpr int kFrameMs = 60;
 
     explicit EmblemWidget(QWidget* parent);
-    int frame() const { return frame_; }
-    bool isAnimating() const { return timer_.isActive(); }
+    int Frame() const { return frame_; }
+    bool IsAnimating() const { return timer_.isActive(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

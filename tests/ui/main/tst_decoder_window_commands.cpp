@@ -66,11 +66,11 @@ void Decode(const Window& w) { QTest::mouseClick(w.button("cmdDecode"), Qt::Left
 
 }  // namespace
 
-class tst_FrmDecoderCommands : public QObject {
+class tst_DecoderWindowCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::MessageBox::setScripted(true); }
+    void initTestCase() { ui::MessageBox::SetScripted(true); }
     void cleanup() { ExpectNoBoxLeft(); }
 
     void fullDecodeFillsAllTwelveLabels_data() {
@@ -89,7 +89,7 @@ private slots:
         w.fill(p);
         w.field(Field::Trim)->setFocus();
         w.menu("mnuDecode")->trigger();
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
         QCOMPARE(w.results(), CoreResults(p));
         QCOMPARE(w.label("lblYearResult")->text(), QString::fromLatin1(std::string(YearLabel(p.year)).c_str()));
         for (const QString& text : w.results())
@@ -157,7 +157,7 @@ private slots:
         Decode(w);
         const State before = State::Of(w);
 
-        ui::MessageBox::setNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+        ui::MessageBox::SetNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
         QTest::mouseClick(w.option(ModelYear::Y1966), Qt::LeftButton);
 
         ExpectOneBox(kCarryOverText, QStringLiteral("Year selection Change"), QMessageBox::Question,
@@ -179,7 +179,7 @@ private slots:
     void noQuestionWhenEveryFieldIsEmpty() {
         Window w;
         QTest::mouseClick(w.option(ModelYear::Y1970), Qt::LeftButton);
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
         QVERIFY(w.find<QWidget>("pic1970")->isVisible());
         QCOMPARE(w.focus(), w.field(Field::Date));
     }
@@ -188,14 +188,14 @@ private slots:
     void sameYearAgainAsksAgain() {
         Window w;
         w.field(Field::Trim)->setText(QStringLiteral("42"));
-        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+        ui::MessageBox::SetNextAnswer(QMessageBox::Yes);
         w.menu("mnu1964")->trigger();
-        QCOMPARE(ui::MessageBox::takeShown().size(), 1);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 1);
         QCOMPARE(w.field(Field::Trim)->text(), QStringLiteral("42"));
         QVERIFY(w.yearMenu(ModelYear::Y1964Half)->isChecked());
-        ui::MessageBox::setNextAnswer(QMessageBox::No);
+        ui::MessageBox::SetNextAnswer(QMessageBox::No);
         w.menu("mnu1964")->trigger();
-        QCOMPARE(ui::MessageBox::takeShown().size(), 1);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 1);
         QVERIFY(w.field(Field::Trim)->text().isEmpty());
         QVERIFY(w.yearMenu(ModelYear::Y1964Half)->isChecked());
     }
@@ -213,11 +213,11 @@ private slots:
         for (const Window* w : {&byButton, &byMenu}) {
             w->choose(ModelYear::Y1966);
             w->fill(kGoodPlates[1]);
-            ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+            ui::MessageBox::SetNextAnswer(QMessageBox::Yes);
         }
         QTest::mouseClick(byButton.option(ModelYear(year)), Qt::LeftButton);
         byMenu.yearMenu(ModelYear(year))->trigger();
-        QCOMPARE(ui::MessageBox::takeShown().size(), 2);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 2);
         QVERIFY(byMenu.option(ModelYear(year))->isChecked());
         QVERIFY(State::Of(byMenu) == State::Of(byButton));
     }
@@ -310,12 +310,12 @@ private slots:
             edit->selectAll();
         }
         edit->setFocus();
-        ui::MessageBox::setNextAnswer(QMessageBox::Yes);  // a year change asks about the text
+        ui::MessageBox::SetNextAnswer(QMessageBox::Yes);  // a year change asks about the text
 
         QTest::keyClick(edit, Qt::Key(key), Qt::ControlModifier);
 
-        const QList<ui::ShownBox> shown = ui::MessageBox::takeShown();
-        ui::MessageBox::reset();
+        const QList<ui::ShownBox> shown = ui::MessageBox::TakeShown();
+        ui::MessageBox::Reset();
         if (effect == QLatin1String("decode")) {
             QCOMPARE(shown.size(), 1);
             QCOMPARE(shown[0].text, QStringLiteral("Please select a Body Style"));
@@ -485,11 +485,11 @@ private slots:
         Window w;
         if (warrantyOnly) w.warrantyBox()->click();
         if (withText) w.field(Field::Body)->setText(QStringLiteral("65A"));
-        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+        ui::MessageBox::SetNextAnswer(QMessageBox::Yes);
         w.option(ModelYear::Y1964Half)->setFocus();
         QTest::keyClick(w.option(ModelYear::Y1964Half), Qt::Key(key));
-        QCOMPARE(ui::MessageBox::takeShown().size(), withText ? 1 : 0);
-        ui::MessageBox::reset();
+        QCOMPARE(ui::MessageBox::TakeShown().size(), withText ? 1 : 0);
+        ui::MessageBox::Reset();
         QVERIFY(w.option(ModelYear(year))->isChecked());
         QVERIFY(w.yearMenu(ModelYear(year))->isChecked());
         QCOMPARE(w.focus()->objectName(), focus);
@@ -529,7 +529,7 @@ private slots:
         QPushButton* pressed = w.button(qPrintable(button));
         pressed->setFocus();
         QTest::keyClick(pressed, Qt::Key_Return);
-        QCOMPARE(ui::MessageBox::takeShown().size(), button == QLatin1String("cmdDecode") ? 1 : 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), button == QLatin1String("cmdDecode") ? 1 : 0);
         QCOMPARE(w.field(Field::Trim)->text().isEmpty(), button == QLatin1String("cmdClear"));
         QCOMPARE(w.exits, button == QLatin1String("cmdExit") ? 1 : 0);
     }
@@ -567,5 +567,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FrmDecoderCommands)
-#include "tst_frm_decoder_commands.moc"
+QTEST_MAIN(tst_DecoderWindowCommands)
+#include "tst_decoder_window_commands.moc"

@@ -9,14 +9,14 @@
 using namespace tarnwick;
 using namespace tarnwick::testing;
 
-class tst_FrmDecoderEntry : public QObject {
+class tst_DecoderWindowEntry : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::MessageBox::setScripted(true); }
+    void initTestCase() { ui::MessageBox::SetScripted(true); }
     void cleanup() {
-        QCOMPARE(ui::MessageBox::pendingAnswers(), 0);
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
+        QCOMPARE(ui::MessageBox::PendingAnswers(), 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
     }
 
     void typedCharactersBecomeCapitals_data() {
@@ -116,9 +116,9 @@ private slots:
         QTest::keyClicks(date, QStringLiteral("12345"));
         QCOMPARE(date->text(), QStringLiteral("1234"));
 
-        ui::MessageBox::setNextAnswer(QMessageBox::Yes);
+        ui::MessageBox::SetNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(w.option(ModelYear::Y1966), Qt::LeftButton);
-        QCOMPARE(ui::MessageBox::takeShown().size(), 1);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 1);
         QCOMPARE(date->text(), QStringLiteral("1234"));
 
         date->setFocus();
@@ -191,7 +191,7 @@ private slots:
 
         ExpectInputError(message);
         QCOMPARE(w.focus()->objectName(), focus);
-        QCOMPARE(w->entryIncomplete(), 1);
+        QCOMPARE(w->EntryIncomplete(), 1);
         QCOMPARE(w.results(), before);
     }
 
@@ -202,7 +202,7 @@ private slots:
         w.field(Field::Color)->setText(QStringLiteral(" "));
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
         ExpectInputError(QStringLiteral("Invalid Exterior Paint Color entered for 1964-1/2."));
-        QCOMPARE(w->entryIncomplete(), 0);
+        QCOMPARE(w->EntryIncomplete(), 0);
         QCOMPARE(w.focus(), w.field(Field::Color));
     }
 
@@ -210,12 +210,12 @@ private slots:
     void entryIncompleteClearsOnAPassingCheck() {
         Window w;
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
-        QCOMPARE(ui::MessageBox::takeShown().size(), 1);
-        QCOMPARE(w->entryIncomplete(), 1);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 1);
+        QCOMPARE(w->EntryIncomplete(), 1);
         w.fill(kGoodPlates[0]);
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
-        QCOMPARE(w->entryIncomplete(), 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
+        QCOMPARE(w->EntryIncomplete(), 0);
         QCOMPARE(w.label("lblYearResult")->text(), QStringLiteral("1964-1/2"));
     }
 
@@ -225,9 +225,9 @@ private slots:
         QTest::mouseClick(w.button("cmdDecode"), Qt::LeftButton);
         ExpectInputError(QStringLiteral("Please enter a Vehicle Warranty Number"));
         QCOMPARE(w.focus(), w.field(Field::Warranty));
-        QCOMPARE(w->entryIncomplete(), 1);
+        QCOMPARE(w->EntryIncomplete(), 1);
     }
 };
 
-QTEST_MAIN(tst_FrmDecoderEntry)
-#include "tst_frm_decoder_entry.moc"
+QTEST_MAIN(tst_DecoderWindowEntry)
+#include "tst_decoder_window_entry.moc"

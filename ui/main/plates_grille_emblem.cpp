@@ -1,5 +1,5 @@
 // Painting of the plate pictures and the grille, and the emblem's glint.
-#include "ui/main/artwork.h"
+#include "ui/main/plates_grille_emblem.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // The help page's controls and texts.
-#include "ui/aux/frm_help.h"
+#include "ui/aux/help_window.h"
 
 #include <QLabel>
 #include <QPushButton>

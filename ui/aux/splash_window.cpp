@@ -1,5 +1,5 @@
 // The splash window: controls, artwork and the three ways it closes.
-#include "ui/aux/frm_splash.h"
+#include "ui/aux/splash_window.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "ui/aux/artwork.h"
+#include "ui/aux/splash_backdrop.h"
 #include "ui/common/emblem.h"
 #include "ui/common/twips.h"
 #include "ui/common/window_fonts.h"

@@ -68,7 +68,7 @@ QString TextChange(const char* kind, const char* role, const QString& name, cons
 
 }  // namespace
 
-class tst_FrmDecoderAccessibility : public QObject {
+class tst_DecoderWindowAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
@@ -89,7 +89,7 @@ private slots:
         QVERIFY(listener_.waitForFinished(10000));
         QCOMPARE(listener_.exitCode(), 0);
     }
-    void init() { ui::MessageBox::setScripted(true); }
+    void init() { ui::MessageBox::SetScripted(true); }
     void cleanup() { ExpectNoBoxLeft(); }
 
     void everyControlNamed_data() {
@@ -167,5 +167,5 @@ private:
     int marks_ = 0;
 };
 
-QTEST_MAIN(tst_FrmDecoderAccessibility)
-#include "tst_frm_decoder_accessibility.moc"
+QTEST_MAIN(tst_DecoderWindowAccessibility)
+#include "tst_decoder_window_accessibility.moc"

@@ -121,7 +121,7 @@ void DecodeMatchesCore(const Window& w, ModelYear year, bool warranty_only = fal
         QCOMPARE(w.focus()->objectName(), expected.focus);
         QCOMPARE(w.results(), before);
     } else {
-        QCOMPARE(ui::MessageBox::takeShown().size(), 0);
+        QCOMPARE(ui::MessageBox::TakeShown().size(), 0);
         QCOMPARE(w.results(), expected.results);
     }
 }
@@ -167,11 +167,11 @@ void FieldHoldsWholeCharactersWithin(const QLineEdit* edit, int limit) {
 
 }  // namespace
 
-class tst_FrmDecoderHostile : public QObject {
+class tst_DecoderWindowHostile : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::MessageBox::setScripted(true); }
+    void initTestCase() { ui::MessageBox::SetScripted(true); }
     void cleanup() { ExpectNoBoxLeft(); }
 
     // Each field in turn, every other field valid; the rows walk the years.
@@ -425,5 +425,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FrmDecoderHostile)
-#include "tst_frm_decoder_hostile.moc"
+QTEST_MAIN(tst_DecoderWindowHostile)
+#include "tst_decoder_window_hostile.moc"

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "window_fixture.h"
+#include "tests/ui/main/window_fixture.h"
 
 using namespace tarnwick;
 using namespace tarnwick::testing;
@@ -72,8 +72,8 @@ class tst_MessageBox : public QObject {
 
 private slots:
     void cleanup() {
-        MessageBox::setScripted(false);
-        MessageBox::reset();
+        MessageBox::SetScripted(false);
+        MessageBox::Reset();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         for (QWidget* top : QApplication::topLevelWidgets())
             QVERIFY2(!top->isVisible(), qPrintable(top->objectName()));
@@ -100,21 +100,21 @@ private slots:
     // Scripted boxes are recorded in order and answered from the queue, then
     // with their first button.
     void scriptedAnswersInOrder() {
-        MessageBox::setScripted(true);
-        MessageBox::setNextAnswer(QMessageBox::No);
-        QCOMPARE(MessageBox::show(nullptr, QStringLiteral("a?"), BoxStyle::YesNoQuestion, QStringLiteral("A")),
+        MessageBox::SetScripted(true);
+        MessageBox::SetNextAnswer(QMessageBox::No);
+        QCOMPARE(MessageBox::Show(nullptr, QStringLiteral("a?"), BoxStyle::YesNoQuestion, QStringLiteral("A")),
                  QMessageBox::No);
-        QCOMPARE(MessageBox::show(nullptr, QStringLiteral("b?"), BoxStyle::YesNoQuestion, QStringLiteral("B")),
+        QCOMPARE(MessageBox::Show(nullptr, QStringLiteral("b?"), BoxStyle::YesNoQuestion, QStringLiteral("B")),
                  QMessageBox::Yes);
-        QCOMPARE(MessageBox::show(nullptr, QStringLiteral("c"), BoxStyle::OkWarning, QStringLiteral("C")),
+        QCOMPARE(MessageBox::Show(nullptr, QStringLiteral("c"), BoxStyle::OkWarning, QStringLiteral("C")),
                  QMessageBox::Ok);
-        const QList<ui::ShownBox> shown = MessageBox::takeShown();
+        const QList<ui::ShownBox> shown = MessageBox::TakeShown();
         QCOMPARE(shown.size(), 3);
         QCOMPARE(shown[0].text, QStringLiteral("a?"));
         QCOMPARE(shown[1].title, QStringLiteral("B"));
         QCOMPARE(shown[2].icon, QMessageBox::Warning);
-        QCOMPARE(MessageBox::takeShown().size(), 0);
-        QCOMPARE(MessageBox::pendingAnswers(), 0);
+        QCOMPARE(MessageBox::TakeShown().size(), 0);
+        QCOMPARE(MessageBox::PendingAnswers(), 0);
     }
 
     // The window's carry-over question in a real box: answered No, it

@@ -3,7 +3,7 @@
 #include <QFrame>
 
 #include "ui/common/emblem.h"
-#include "ui/main/artwork.h"
+#include "ui/main/plates_grille_emblem.h"
 #include "window_fixture.h"
 
 using namespace tarnwick;
@@ -22,11 +22,11 @@ bool AllWhite(const QImage& image, const QRect& rect) {
 
 }  // namespace
 
-class tst_Artwork : public QObject {
+class tst_PlatesGrilleEmblem : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::MessageBox::setScripted(true); }
+    void initTestCase() { ui::MessageBox::SetScripted(true); }
 
     void blanksLieUnderTheFields_data() {
         QTest::addColumn<int>("year");
@@ -91,14 +91,14 @@ private slots:
         Window w;
         auto* emblem = w.find<ui::EmblemWidget>("Image1");
         QCOMPARE(emblem->size(), QSize(75, 35));
-        QVERIFY(emblem->isAnimating());
-        const int first = emblem->frame();
-        QTRY_VERIFY(emblem->frame() != first);
+        QVERIFY(emblem->IsAnimating());
+        const int first = emblem->Frame();
+        QTRY_VERIFY(emblem->Frame() != first);
         QVERIFY(ui::PaintEmblem(emblem->size(), 2) != ui::PaintEmblem(emblem->size(), 8));
         // The loop comes back to its first frame.
         QCOMPARE(ui::PaintEmblem(emblem->size(), 0), ui::PaintEmblem(emblem->size(), 0));
         w->hide();
-        QVERIFY(!emblem->isAnimating());
+        QVERIFY(!emblem->IsAnimating());
     }
 
     void iconComesInSeveralSizes() {
@@ -110,5 +110,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Artwork)
-#include "tst_artwork.moc"
+QTEST_MAIN(tst_PlatesGrilleEmblem)
+#include "tst_plates_grille_emblem.moc"

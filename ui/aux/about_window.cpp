@@ -1,5 +1,5 @@
 // The About window's controls and its two buttons.
-#include "ui/aux/frm_about.h"
+#include "ui/aux/about_window.h"
 
 #include <QLabel>
 #include <QPainter>

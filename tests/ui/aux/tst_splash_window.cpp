@@ -8,13 +8,13 @@
 
 #include "modal_helpers.h"
 #include "ui/aux/aux_windows.h"
-#include "ui/aux/frm_splash.h"
+#include "ui/aux/splash_window.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/common/window_fonts.h"
 
 using tarnwick::ui::SplashWindow;
 
-class tst_frmSplash : public QObject {
+class tst_SplashWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -46,12 +46,12 @@ private:
     bool splashVisibleAtOpen_ = false;
 };
 
-void tst_frmSplash::init() {
+void tst_SplashWindow::init() {
     opened_ = 0;
     splashVisibleAtOpen_ = false;
 }
 
-void tst_frmSplash::cleanup() {
+void tst_SplashWindow::cleanup() {
     if (splash_) {
         splash_->close();
     }
@@ -59,7 +59,7 @@ void tst_frmSplash::cleanup() {
     QVERIFY(tarnwick::test::NoWindowLeft());
 }
 
-void tst_frmSplash::ShowSplash(bool keepTimer) {
+void tst_SplashWindow::ShowSplash(bool keepTimer) {
     splash_ = tarnwick::ui::ShowSplashThen([this] {
         ++opened_;
         splashVisibleAtOpen_ = splash_ && splash_->isVisible();
@@ -72,7 +72,7 @@ void tst_frmSplash::ShowSplash(bool keepTimer) {
     }
 }
 
-void tst_frmSplash::labelsShowTheirWholeText_data() {
+void tst_SplashWindow::labelsShowTheirWholeText_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::addColumn<qreal>("pointSize");
@@ -89,7 +89,7 @@ void tst_frmSplash::labelsShowTheirWholeText_data() {
                                                       << "Version: 1.0.1" << 12.0;
 }
 
-void tst_frmSplash::labelsShowTheirWholeText() {
+void tst_SplashWindow::labelsShowTheirWholeText() {
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(qreal, pointSize);
@@ -107,7 +107,7 @@ void tst_frmSplash::labelsShowTheirWholeText() {
 
 // Assistive technology names the card after the program and reads its
 // pictures, then its texts from the top down.
-void tst_frmSplash::namedAndReadTopToBottom() {
+void tst_SplashWindow::namedAndReadTopToBottom() {
     ShowSplash();
     QAccessibleInterface* card = QAccessible::queryAccessibleInterface(splash_);
     QCOMPARE(card->text(QAccessible::Name), QStringLiteral("Tarnwick Decoder"));
@@ -120,7 +120,7 @@ void tst_frmSplash::namedAndReadTopToBottom() {
                                 "Windows 95/98/2000/ME/NT4", "Version: 1.0.1"}));
 }
 
-void tst_frmSplash::timerOpensTheMainWindow() {
+void tst_SplashWindow::timerOpensTheMainWindow() {
     ShowSplash(true);
     QVERIFY(Timer()->isSingleShot());
     QCOMPARE(Timer()->timerType(), Qt::PreciseTimer);  // a coarse one fires up to 200 ms early
@@ -134,7 +134,7 @@ void tst_frmSplash::timerOpensTheMainWindow() {
     QCOMPARE(opened_, 1);
 }
 
-void tst_frmSplash::characterKeyOpensTheMainWindowOnce_data() {
+void tst_SplashWindow::characterKeyOpensTheMainWindowOnce_data() {
     QTest::addColumn<int>("key");
     QTest::newRow("letter") << int(Qt::Key_A);
     QTest::newRow("digit") << int(Qt::Key_7);
@@ -147,7 +147,7 @@ void tst_frmSplash::characterKeyOpensTheMainWindowOnce_data() {
 
 // The key closes the card at once, long before its timer would, and the
 // timer is stopped so that it cannot open a second main window later.
-void tst_frmSplash::characterKeyOpensTheMainWindowOnce() {
+void tst_SplashWindow::characterKeyOpensTheMainWindowOnce() {
     QFETCH(int, key);
     ShowSplash(true);
     const QPointer<QTimer> timer = Timer();
@@ -160,7 +160,7 @@ void tst_frmSplash::characterKeyOpensTheMainWindowOnce() {
     QVERIFY(splash_.isNull() || !splash_->isVisible());
 }
 
-void tst_frmSplash::keysWithoutCharacterAreIgnored_data() {
+void tst_SplashWindow::keysWithoutCharacterAreIgnored_data() {
     QTest::addColumn<int>("key");
     QTest::newRow("left arrow") << int(Qt::Key_Left);
     QTest::newRow("down arrow") << int(Qt::Key_Down);
@@ -171,7 +171,7 @@ void tst_frmSplash::keysWithoutCharacterAreIgnored_data() {
     QTest::newRow("Alt+A") << (Qt::ALT | Qt::Key_A).toCombined();
 }
 
-void tst_frmSplash::keysWithoutCharacterAreIgnored() {
+void tst_SplashWindow::keysWithoutCharacterAreIgnored() {
     QFETCH(int, key);
     ShowSplash(true);
 
@@ -183,7 +183,7 @@ void tst_frmSplash::keysWithoutCharacterAreIgnored() {
     QCOMPARE(opened_, 0);
 }
 
-void tst_frmSplash::clickClosesOnlyOnTheBareFrame_data() {
+void tst_SplashWindow::clickClosesOnlyOnTheBareFrame_data() {
     QTest::addColumn<QString>("target");  // object name, or "frmSplash" for the window itself
     QTest::addColumn<QPoint>("spot");     // in the target; a null point means its centre
     QTest::addColumn<bool>("closes");
@@ -198,7 +198,7 @@ void tst_frmSplash::clickClosesOnlyOnTheBareFrame_data() {
     QTest::newRow("margin outside the frame") << "frmSplash" << QPoint(3, 2) << false;
 }
 
-void tst_frmSplash::clickClosesOnlyOnTheBareFrame() {
+void tst_SplashWindow::clickClosesOnlyOnTheBareFrame() {
     QFETCH(QString, target);
     QFETCH(QPoint, spot);
     QFETCH(bool, closes);
@@ -215,7 +215,7 @@ void tst_frmSplash::clickClosesOnlyOnTheBareFrame() {
     QCOMPARE(splash_.isNull() || !splash_->isVisible(), closes);
 }
 
-void tst_frmSplash::burstOfEventsOpensOnce() {
+void tst_SplashWindow::burstOfEventsOpensOnce() {
     ShowSplash(true);
     Timer()->start(1);
 
@@ -236,5 +236,5 @@ void tst_frmSplash::burstOfEventsOpensOnce() {
     QCOMPARE(opened_, 1);
 }
 
-QTEST_MAIN(tst_frmSplash)
-#include "tst_frm_splash.moc"
+QTEST_MAIN(tst_SplashWindow)
+#include "tst_splash_window.moc"

@@ -82,11 +82,11 @@ int TextRoom(const QLineEdit* edit) {
 
 }  // namespace
 
-class tst_FrmDecoderLayout : public QObject {
+class tst_DecoderWindowLayout : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { ui::MessageBox::setScripted(true); }
+    void initTestCase() { ui::MessageBox::SetScripted(true); }
     void cleanup() { ExpectNoBoxLeft(); }
 
     void startState() {
@@ -106,7 +106,7 @@ private slots:
             QVERIFY2(!w.yearMenu(year)->isChecked(), MenuName(year));
         for (const QString& text : w.results())
             QVERIFY(text.isEmpty());
-        QCOMPARE(w->entryIncomplete(), 0);
+        QCOMPARE(w->EntryIncomplete(), 0);
         QCOMPARE(w.focus(), w.field(Field::Body));
         QVERIFY(!w->windowIcon().isNull());
     }
@@ -375,5 +375,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FrmDecoderLayout)
-#include "tst_frm_decoder_layout.moc"
+QTEST_MAIN(tst_DecoderWindowLayout)
+#include "tst_decoder_window_layout.moc"

@@ -1,5 +1,5 @@
 // Renders the splash's photograph from its SVG file.
-#include "ui/aux/artwork.h"
+#include "ui/aux/splash_backdrop.h"
 
 #include <QImage>
 #include <QPainter>
