@@ -109,19 +109,13 @@ PlateJudge::PlateJudge() {
 
 namespace {
 
-void RejectYear(std::string_view year, Verdict& verdict) {
+// A value the tool cannot take: its name, the value quoted, and why not.
+void RejectValue(std::string_view name, std::string_view value, std::string_view why, Verdict& verdict) {
     std::string& message = verdict.StartComposedError(std::nullopt);
-    message += "year ";
-    AppendQuoted(message, year);
-    message += " is not a model year; use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970.";
-    verdict.SetError(ErrorKind::Input, std::nullopt, message);
-}
-
-void RejectFlag(std::string_view flag_text, Verdict& verdict) {
-    std::string& message = verdict.StartComposedError(std::nullopt);
-    message += "warranty_only ";
-    AppendQuoted(message, flag_text);
-    message += " is not 1 or 0, true or false, yes or no (or empty for no).";
+    message += name;
+    message += ' ';
+    AppendQuoted(message, value);
+    message += why;
     verdict.SetError(ErrorKind::Input, std::nullopt, message);
 }
 
@@ -192,11 +186,13 @@ PlateFields PlateJudge::UpperCased(const std::array<std::string_view, kAllFields
 void PlateJudge::Judge(const PlateRequest& request, Verdict& verdict) {
     const std::optional<ModelYear> year = ParseModelYear(request.year);
     if (!year) {
-        RejectYear(request.year, verdict);
+        RejectValue("year", request.year,
+                    " is not a model year; use 1964 (or 1964-1/2), 1965, 1966, 1967, 1968, 1969 or 1970.", verdict);
         return;
     }
     if (!request.warranty_only) {
-        RejectFlag(request.flag_text, verdict);
+        RejectValue("warranty_only", request.flag_text, " is not 1 or 0, true or false, yes or no (or empty for no).",
+                    verdict);
         return;
     }
     const bool warranty_only = *request.warranty_only;

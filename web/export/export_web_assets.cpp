@@ -18,8 +18,8 @@
 #include "decoder/plate_fields.h"
 #include "ui/common/emblem.h"
 #include "ui/common/font_substitutes.h"
-#include "ui/main/plates_grille_emblem.h"
 #include "ui/main/plate_layout.h"
+#include "ui/main/plates_grille_emblem.h"
 
 namespace {
 

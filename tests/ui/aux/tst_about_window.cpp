@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "modal_helpers.h"
-#include "ui/aux/aux_windows.h"
 #include "ui/aux/about_window.h"
+#include "ui/aux/aux_windows.h"
 #include "ui/common/font_substitutes.h"
 #include "ui/common/window_fonts.h"
 
