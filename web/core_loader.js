@@ -9,11 +9,17 @@ import { showNotice } from './page_notice.js';
 
 const FAILED = 'The decoder could not be started. Try again, or reload the page.';
 
+// The browser's own base64 decoder where it has one; atob's string otherwise.
+function bytesOf(base64) {
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(base64);
+  const text = atob(base64);
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i += 1) bytes[i] = text.charCodeAt(i);
+  return bytes;
+}
+
 function loadCore() {
-  const text = atob(document.getElementById('decoderWasm').textContent);
-  const wasmBinary = new Uint8Array(text.length);
-  for (let i = 0; i < text.length; i += 1) wasmBinary[i] = text.charCodeAt(i);
-  return loadDecoder({ wasmBinary });
+  return loadDecoder({ wasmBinary: bytesOf(document.getElementById('decoderWasm').textContent) });
 }
 
 export class CoreLoader {

@@ -36,8 +36,10 @@ test('a file decodes offline once the batch section has been used', async ({ pag
 });
 
 test('a core that cannot be started is told; the fields take typing, Decode waits, Retry loads it', async ({ page }) => {
-  // As a browser that refuses to compile WebAssembly, until allowed.
+  // As a browser that refuses to compile WebAssembly, until allowed, and
+  // has no Uint8Array.fromBase64.
   await page.addInitScript(() => {
+    delete Uint8Array.fromBase64;
     const { instantiate } = WebAssembly;
     WebAssembly.instantiate = () => Promise.reject(new WebAssembly.CompileError('refused'));
     window.allowWebAssembly = () => { WebAssembly.instantiate = instantiate; };
