@@ -10,6 +10,7 @@
 #include "cli/decimal_text.h"
 #include "cli/output_buffer.h"
 #include "cli/record_writers.h"
+#include "cli/string_output.h"
 
 namespace tarnwick::cli {
 namespace {
@@ -319,33 +320,6 @@ private:
     Verdict verdict_;
     RowCounts counts_;
 };
-
-namespace {
-
-// Appends to the caller's string through a buffer of its own.
-class StringOutput : public OutputBuffer {
-public:
-    explicit StringOutput(std::string& target) : target_(target) { next_ = buffer_, end_ = buffer_ + sizeof buffer_; }
-    ~StringOutput() override { Flush(); }
-    StringOutput(const StringOutput&) = delete;
-    StringOutput& operator=(const StringOutput&) = delete;
-
-private:
-    void Flush() {
-        target_.append(buffer_, static_cast<std::size_t>(next_ - buffer_));
-        next_ = buffer_;
-    }
-
-    void AppendSlow(std::string_view text) override {
-        Flush();
-        target_.append(text);
-    }
-
-    std::string& target_;
-    char buffer_[4096];
-};
-
-}  // namespace
 
 BatchSession::BatchSession(BatchSettings settings) : settings_(std::move(settings)) {}
 

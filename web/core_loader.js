@@ -4,7 +4,7 @@
 // browser that will not compile it) is told in the page with a Retry
 // button; whoever waits for the core waits through failures until a load
 // succeeds.
-import loadDecoder from './decoder.js';
+import { startCore } from './decoder_core.js';
 import { showNotice } from './page_notice.js';
 
 const FAILED = 'The decoder could not be started. Try again, or reload the page.';
@@ -19,7 +19,7 @@ function bytesOf(base64) {
 }
 
 function loadCore() {
-  return loadDecoder({ wasmBinary: bytesOf(document.getElementById('decoderWasm').textContent) });
+  return startCore(bytesOf(document.getElementById('decoderWasm').textContent));
 }
 
 export class CoreLoader {

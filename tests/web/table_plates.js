@@ -13,7 +13,11 @@ export const LABELS = ['1964-1/2', '1965', '1966', '1967', '1968', '1969', '1970
 
 // The code book's tables of the year, by title, as lists of codes.
 export async function codesOf(page, year) {
-  const book = await page.evaluate(async (y) => (await (await import('./decoder.js')).default()).codeBook(y), year);
+  const book = await page.evaluate(async (y) => {
+    const { startCore } = await import('./decoder_core.js');
+    const core = await startCore(new Uint8Array(await (await fetch('decoder.wasm')).arrayBuffer()));
+    return core.codeBook(y);
+  }, year);
   return Object.fromEntries(book.map((table) => [table.title, table.rows.map(([code]) => code)]));
 }
 
