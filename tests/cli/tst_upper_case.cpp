@@ -23,6 +23,8 @@ const UpperCase kCases[] = {
     {"latin_accents", "\xC3\xA9\xC3\xA0\xC3\xBF", "\xC3\x89\xC3\x80\xC5\xB8"},  // éàÿ → ÉÀŸ
     {"greek_and_cyrillic", "\xCE\xB1\xD0\xB6", "\xCE\x91\xD0\x96"},             // αж → ΑЖ
     {"dotless_i_shrinks", "\xC4\xB1", "I"},                                     // ı → I
+    {"alternating_capitals_unchanged", "\xC4\x80\xC4\x81\xC4\x82\xC4\x83",
+     "\xC4\x80\xC4\x80\xC4\x82\xC4\x82"},  // ĀāĂă → ĀĀĂĂ
     {"sharp_s_has_no_single_capital", "\xC3\x9F", "\xC3\x9F"},
     {"capitals_unchanged",
      "\xC3\x89"
