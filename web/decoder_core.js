@@ -64,9 +64,18 @@ class DecoderCore {
   }
 }
 
-// The core from its WebAssembly's bytes.
+// The core from its WebAssembly's bytes: compiled at once where the browser
+// allows it on the page's thread, so that the page can decode before it
+// next paints; in the background where it refuses (older Chrome takes no
+// more than 4 KB so).
 export async function startCore(bytes) {
-  const { instance } = await WebAssembly.instantiate(bytes, IMPORTS);
+  let instance;
+  try {
+    instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), IMPORTS);
+  } catch (error) {
+    if (!(error instanceof RangeError)) throw error;
+    ({ instance } = await WebAssembly.instantiate(bytes, IMPORTS));
+  }
   instance.exports._initialize();
   return new DecoderCore(instance.exports);
 }

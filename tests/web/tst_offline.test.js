@@ -36,10 +36,12 @@ test('a file decodes offline once the batch section has been used', async ({ pag
 });
 
 test('a core that cannot be started is told; the fields take typing, Decode waits, Retry loads it', async ({ page }) => {
-  // As a browser that refuses to compile WebAssembly, until allowed, and
-  // has no Uint8Array.fromBase64.
+  // As an older browser: no Uint8Array.fromBase64, no WebAssembly compiled
+  // on the page's thread beyond 4 KB; and one that refuses to compile it at
+  // all, until allowed.
   await page.addInitScript(() => {
     delete Uint8Array.fromBase64;
+    WebAssembly.Module = function Module() { throw new RangeError('WebAssembly.Compile is disallowed on the main thread'); };
     const { instantiate } = WebAssembly;
     WebAssembly.instantiate = () => Promise.reject(new WebAssembly.CompileError('refused'));
     window.allowWebAssembly = () => { WebAssembly.instantiate = instantiate; };
