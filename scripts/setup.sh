@@ -13,7 +13,7 @@ packages=(
   dbus-daemon at-spi2-core libatspi2.0-dev
   clang libclang-rt-14-dev
   file dpkg-dev ca-certificates
-  emscripten chromium nodejs
+  emscripten chromium nodejs node-terser
   unicode-data
   g++-mingw-w64-x86-64-posix googletest wine wine64 zip
 )
