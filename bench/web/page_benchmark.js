@@ -37,7 +37,10 @@ const PLATE = Object.fromEntries(Object.entries(readGoodPlates(PLATES)[0].plate)
 // The core loaded and the page ready to decode.
 const coreLoaded = (page) => page.waitForFunction(
   () => performance.getEntriesByName('tarnwick-ready').length > 0, null, { timeout: 60_000 });
-const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const sorted = (values) => [...values].sort((a, b) => a - b);
+const median = (values) => sorted(values)[Math.floor(values.length / 2)];
+// The middle half of the visits, for how far one sitting's visits spread.
+const quartiles = (values) => [0.25, 0.75].map((q) => sorted(values)[Math.floor((values.length - 1) * q)]);
 const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 const ms = (value) => `${value.toFixed(2)} ms`;
 
@@ -158,8 +161,12 @@ console.log(`Decode click to results laid out (median of ${DECODES}): ${ms(media
 console.log(`Real clicks (median of ${decode.processing.length}): processing ${ms(median(decode.processing))},`
   + ` to next painted frame ${ms(median(decode.painted))}`);
 
-const phoneLine = (visits, visit) => ['paint', 'fields', 'core']
-  .map((what) => `${what} ${ms(median(visits.map((v) => v[visit][what])))}`).join(', ');
+const phoneLine = (visits, visit) => {
+  const times = (what) => visits.map((v) => v[visit][what]);
+  const [low, high] = quartiles(times('core')).map((t) => t.toFixed(0));
+  return ['paint', 'fields', 'core'].map((what) => `${what} ${ms(median(times(what)))}`).join(', ')
+    + ` (core's quartiles ${low}–${high} ms)`;
+};
 console.log(`Throttled phone (${JSON.stringify(PHONE)}), median of ${PHONE_VISITS}:`);
 for (const { dir, visits } of sites) {
   console.log(`  ${dir}`);
