@@ -40,8 +40,9 @@ function inside(element, text, name) {
 }
 
 // The bundle with short names and no comments or spaces: on a slow phone the
-// page's bytes and their parsing come before it can take typing. ASCII only,
-// so that the browser keeps the page's text in one byte a character.
+// page's bytes and their parsing come before it can take typing. ASCII only
+// (its few other characters escaped), so that the browser can keep the
+// page's text at one byte a character.
 async function minified(code) {
   const { code: small } = await minify(code, {
     module: true, ecma: 2020, compress: true, mangle: true, format: { ascii_only: true, comments: false },
