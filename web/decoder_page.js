@@ -3,7 +3,7 @@
 // decode and Clear. Every rule of a decode is the core's; this file only
 // applies its outcomes to the page.
 import { showMessage } from './message_box.js';
-import { attachEntryRules, upperCaseTyped } from './entry_rules.js';
+import { attachEntryRules, typedText } from './entry_rules.js';
 import { ResultsPanel } from './results_panel.js';
 import { byId } from './dom.js';
 
@@ -38,13 +38,11 @@ export class DecoderPage {
     this.warrantyBox = byId('chkWarranty');
   }
 
+  // On a phone the fields take typing before this runs: whoever is typing
+  // keeps the cursor, and what was typed is brought under the entry rules.
   start() {
+    const typing = this.fields.includes(document.activeElement);
     this.fields.forEach((input, field) => {
-      input.autocomplete = 'off';
-      input.spellcheck = false;
-      input.setAttribute('autocapitalize', 'characters');
-      input.setAttribute('autocorrect', 'off');
-      input.setAttribute('enterkeyhint', 'go'); // WebKit reads no enterKeyHint property
       attachEntryRules(input, () => this.plate.maxLength(field, this.selectedYear()));
       input.addEventListener('keydown', (event) => {
         if (event.key === 'Enter' && !event.isComposing) {
@@ -60,11 +58,15 @@ export class DecoderPage {
     byId('cmdDecode').addEventListener('click', () => this.decode());
     byId('cmdClear').addEventListener('click', () => this.clear());
     this.adoptControls();
+    this.ruleEarlyTyping();
+    if (!typing) this.focusFirstField();
     // The controls may come back after the page has started (Chromium gives
     // them back once the document is parsed): by the page's showing at the
     // latest.
     window.addEventListener('pageshow', () => {
-      if (this.selectedYear() !== this.shown.year || this.warrantyOnly() !== this.shown.only) this.adoptControls();
+      if (this.selectedYear() === this.shown.year && this.warrantyOnly() === this.shown.only) return;
+      this.adoptControls();
+      this.focusFirstField();
     });
   }
 
@@ -85,7 +87,18 @@ export class DecoderPage {
     });
     this.plate.show(year);
     this.codeBook.show(year);
-    this.fields[only ? this.positions.warranty : this.plate.firstField(year)].focus();
+  }
+
+  // What was typed before the page started, as typing would have left it.
+  ruleEarlyTyping() {
+    this.fields.forEach((input, field) => {
+      const ruled = typedText(input.value, this.plate.maxLength(field, this.shown.year));
+      if (ruled !== input.value) input.value = ruled;
+    });
+  }
+
+  focusFirstField() {
+    this.fields[this.warrantyOnly() ? this.positions.warranty : this.plate.firstField(this.shown.year)].focus();
   }
 
   selectedYear() {
@@ -112,7 +125,7 @@ export class DecoderPage {
       if (answer === 'No') this.clear();
     }
     this.showYear(year);
-    this.fields[this.warrantyOnly() ? this.positions.warranty : this.plate.firstField(year)].focus();
+    this.focusFirstField();
   }
 
   showYear(year) {
@@ -131,7 +144,7 @@ export class DecoderPage {
     this.warrantyChanged();
     this.showYear(year);
     this.fields.forEach((input, i) => {
-      if (!input.disabled) input.value = [...upperCaseTyped(texts[i])].slice(0, this.plate.maxLength(i, year)).join('');
+      if (!input.disabled) input.value = typedText(texts[i], this.plate.maxLength(i, year));
     });
     const first = warrantyOnly ? this.positions.warranty : this.plate.firstField(year);
     this.fields[field >= 0 && !this.fields[field].disabled ? field : first].focus();

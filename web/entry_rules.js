@@ -33,6 +33,12 @@ function firstChars(text, count) {
   return [...text].slice(0, Math.max(0, count)).join('');
 }
 
+// Text as typing would have left it in a field of that limit: in capitals,
+// no longer than the limit.
+export function typedText(text, limit) {
+  return firstChars(upperCaseTyped(text), limit);
+}
+
 // limitOf() gives the field's limit at the moment of typing; it changes
 // with the year for the date field.
 export function attachEntryRules(field, limitOf) {
@@ -51,7 +57,7 @@ export function attachEntryRules(field, limitOf) {
   // Phone keyboards compose words and cannot be stopped while composing;
   // the finished text is brought under the rules afterwards.
   field.addEventListener('compositionend', () => {
-    const ruled = firstChars(upperCaseTyped(field.value), Math.max(limitOf(), 0));
+    const ruled = typedText(field.value, limitOf());
     if (ruled !== field.value) field.value = ruled;
   });
 }

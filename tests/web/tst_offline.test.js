@@ -1,8 +1,8 @@
 // Loading and the offline copy: once loaded, the page reloads and decodes
 // with the network off, and so does the batch section once used; a core that
-// cannot be started is told, and Retry loads it; the install icons and the
-// manifest's ways of opening a file, and what the user is told of the
-// offline copy.
+// cannot be started is told, and Retry loads it; a phone's fields take typing
+// before the page's script runs; the install icons and the manifest's ways
+// of opening a file, and what the user is told of the offline copy.
 import { test, expect } from '@playwright/test';
 import { readGoodPlates } from './good_plates.js';
 import { decodeFile, enterPlate, expectFocus, openPage, results, whenReady } from './page_driver.js';
@@ -65,6 +65,30 @@ test('a core that cannot be started is told; the fields take typing, Decode wait
   expect(await results(page)).toEqual(expected);
 });
 
+test('on a phone the fields take typing before the page\'s script runs; it rules the text and leaves the cursor', async ({ page }) => {
+  // The page as a phone paints it before its script has run: the script is
+  // held back until the typing is done.
+  await page.route((url) => url.pathname === '/', async (route) => {
+    const html = await (await route.fetch()).text();
+    await route.fulfill({
+      contentType: 'text/html; charset=utf-8',
+      body: html.replace('<script type="module">', '<script type="text/plain" id="heldScript">'),
+    });
+  });
+  await page.setViewportSize({ width: 360, height: 740 });
+  await page.goto('./');
+  await page.locator('#txtTrim').pressSequentially('rq7');
+  await page.evaluate(() => {
+    const script = document.createElement('script');
+    script.type = 'module';
+    script.textContent = document.getElementById('heldScript').textContent;
+    document.body.append(script);
+  });
+  await whenReady(page);
+  await expect(page.locator('#txtTrim')).toHaveValue('RQ');
+  await expectFocus(page, 'txtTrim');
+});
+
 test('a first visit downloads the page, the core in it, once, the offline copy included', async ({ page, context }) => {
   const downloads = [];
   context.on('requestfinished', async (request) => {
@@ -114,5 +138,6 @@ test('a browser older than the page supports gets a plain message instead of the
   await page.goto('./');
   await expect(page.locator('#oldBrowser')).toHaveText(
     'This page needs a newer browser: Safari 15.4, Chrome or Edge 100, Firefox 100, or later.');
+  await expect(page.locator('#oldBrowser')).toBeVisible();
   await expect(page.locator('#frmDecoder')).toBeHidden();
 });
